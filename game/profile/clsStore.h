@@ -1,0 +1,52 @@
+#pragma once
+
+#include "UserDataRecord.h"
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+// The program-wide user data record: loaded at start-up, written back whole after every change.
+UserDataRecord& UserData();
+
+// Where the 868 bytes come from and go to. The program binds the support library by name;
+// tests and the simulator use a file kept in memory. Result codes: 0 ok, -1 cannot open or
+// create, -2 read or write failed, -3 short read or write.
+class UserDataFile {
+public:
+    virtual ~UserDataFile() = default;
+    virtual std::int32_t Get(UserDataRecord::Bytes& buffer) = 0;
+    virtual std::int32_t Set(const UserDataRecord::Bytes& buffer) = 0;
+};
+
+// The settings store: start-up loading of User.dat and the settings part of the record.
+class clsStore {
+public:
+    static clsStore& instance();
+
+    // Replaces the support library binding (tests, simulator). Takes effect at the next call.
+    void setFileAccess(std::unique_ptr<UserDataFile> file);
+
+    // Read, create defaults, load the language, refuse a second instance or a damaged record,
+    // upgrade an older version stamp. Returns false when the program must end (the message was
+    // shown and EndProgram() called).
+    bool Initialize();
+    void WriteUserData();
+    void SetChecksum();
+    std::int32_t ComputeChecksum() const;
+
+    std::int32_t SidedeckCard(int index) const;
+    void setSidedeckCard(int index, std::int32_t kind);
+    QString LanguageFile() const;
+    void setLanguageFile(const QString& file);
+    std::int16_t MusicFile() const;
+    void setMusicFile(std::int16_t track);
+    std::int32_t Port() const;
+    void setPort(std::int32_t port);
+    std::int16_t SidedeckSaveMode() const;
+    QString TempIP() const;
+    void setTempIP(const QString& ip);
+    QString UpdateFile() const;
+    QString OnlineStatsPath() const;
+    QString Version() const;
+};
