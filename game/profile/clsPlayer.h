@@ -41,6 +41,10 @@ public:
     void setHandCard(int slot, std::int16_t kind);
 
 private:
+    clsPlayer() = default;
+    // Stores a campaign value with a new checksum and saves the record.
+    static void saveCovered();
+
     std::int32_t m_matchCredits = 0;
     std::array<std::int16_t, 4> m_handCards{};
 };

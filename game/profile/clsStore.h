@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 
+class InstanceLock;
+
 // The program-wide user data record: loaded at start-up, written back whole after every change.
 UserDataRecord& UserData();
 
@@ -26,6 +28,9 @@ public:
 
     // Replaces the support library binding (tests, simulator). Takes effect at the next call.
     void setFileAccess(std::unique_ptr<UserDataFile> file);
+    // Where Initialize() takes the one-game-per-profile lock; by default beside User.dat in the
+    // per-user data folder. An empty path turns the check off (the headless simulator).
+    void setInstanceLockPath(const QString& path);
 
     // Read, create defaults, load the language, refuse a second instance or a damaged record,
     // upgrade an older version stamp. Returns false when the program must end (the message was
@@ -49,4 +54,26 @@ public:
     QString UpdateFile() const;
     QString OnlineStatsPath() const;
     QString Version() const;
+
+private:
+    clsStore();
+    ~clsStore();
+
+    // Read User.dat into UserData; the support library's result code.
+    std::int32_t readRecord();
+    // Write UserData without any message; true when the file now holds it.
+    bool writeRecord();
+    // Step 1 of the start-up: read, or create the defaults. False when the program must end.
+    bool loadOrCreateRecord();
+    void createDefaults();
+    bool anotherInstanceRunning();
+    void upgradeRecord();
+    bool failLoad();
+    std::int32_t& sidedeckEntry(int index) const;
+
+    std::unique_ptr<UserDataFile> m_file;
+    std::unique_ptr<InstanceLock> m_lock;
+    QString m_lockPath;
+    // The defaults could not be written before the texts were loaded; say so once they are.
+    bool m_defaultsUnsaved = false;
 };

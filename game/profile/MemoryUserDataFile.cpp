@@ -1,0 +1,27 @@
+#include "profile/MemoryUserDataFile.h"
+
+#include <algorithm>
+
+MemoryUserDataFile::MemoryUserDataFile(std::vector<std::uint8_t> contents)
+    : m_contents(std::move(contents)) {
+}
+
+std::int32_t MemoryUserDataFile::Get(UserDataRecord::Bytes& buffer) {
+    if (!m_contents)
+        return -1;
+    const auto available = std::min(m_contents->size(), buffer.size());
+    std::copy_n(m_contents->begin(), available, buffer.begin());
+    return available < buffer.size() ? -3 : 0;
+}
+
+std::int32_t MemoryUserDataFile::Set(const UserDataRecord::Bytes& buffer) {
+    ++m_writeCount;
+    if (m_writeResult != 0)
+        return m_writeResult;
+    m_contents = std::vector<std::uint8_t>(buffer.begin(), buffer.end());
+    return 0;
+}
+
+void MemoryUserDataFile::setContents(std::optional<std::vector<std::uint8_t>> contents) {
+    m_contents = std::move(contents);
+}
