@@ -1,0 +1,39 @@
+#include "sound/LibrarySoundBank.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+LibrarySoundBank::LibrarySoundBank(QString folder) : folder_(std::move(folder)) {
+}
+
+// QLibrary adds the platform's prefix and suffix, so "QueltaBrovel" finds libQueltaBrovel.so
+// here and QueltaBrovel.dll on Windows.
+void LibrarySoundBank::bind() {
+    if (bound_)
+        return;
+    bound_ = true;
+    const QString folder = folder_.isEmpty() ? QCoreApplication::applicationDirPath() : folder_;
+    library_.setFileName(QDir(folder).filePath(QStringLiteral("QueltaBrovel")));
+    if (!library_.load())
+        return;
+    init_ = reinterpret_cast<InitFunction>(library_.resolve("DirectSoundInit"));
+    play_ = reinterpret_cast<PlayFunction>(library_.resolve("DirectSoundPlay"));
+    release_ = reinterpret_cast<ReleaseFunction>(library_.resolve("DirectSoundRelease"));
+}
+
+std::int32_t LibrarySoundBank::Init(std::intptr_t windowHandle) {
+    bind();
+    return init_ ? init_(windowHandle) : 0;
+}
+
+void LibrarySoundBank::Play(std::int32_t effect) {
+    bind();
+    if (play_)
+        play_(effect);
+}
+
+void LibrarySoundBank::Release() {
+    bind();
+    if (release_)
+        release_();
+}

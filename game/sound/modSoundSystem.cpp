@@ -1,0 +1,129 @@
+#include "sound/modSoundSystem.h"
+
+#include "profile/clsStore.h"
+#include "shell/Ports.h"
+#include "sound/LibrarySoundBank.h"
+#include "sound/QtMusicPlayer.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+constexpr int kHighestEffect = 13;
+constexpr int kDealFirstHalf = 6;
+constexpr int kCardLaid = 1;
+
+struct SoundState {
+    std::unique_ptr<SoundBank> bank;
+    std::unique_ptr<MusicPlayer> player;
+    QPointer<QTimer> tmrComputerCard;
+    // True from starting a track until the music is stopped: only a playing track loops,
+    // so a late end notice cannot bring back music the player has just switched off.
+    bool musicPlaying = false;
+};
+
+SoundState& state() {
+    static SoundState s;
+    return s;
+}
+
+SoundBank& bank() {
+    if (!state().bank)
+        state().bank = std::make_unique<LibrarySoundBank>();
+    return *state().bank;
+}
+
+void adoptPlayer(std::unique_ptr<MusicPlayer> player) {
+    player->setFinishedHandler([] { modSoundSystem::LoopMusic(); });
+    state().player = std::move(player);
+    state().musicPlaying = false;
+}
+
+MusicPlayer& player() {
+    if (!state().player)
+        adoptPlayer(std::make_unique<QtMusicPlayer>());
+    return *state().player;
+}
+
+// The one-shot timer of the deal sound; it belongs to the application so that it goes away
+// with the event loop it runs in.
+QTimer& tmrComputerCard() {
+    if (!state().tmrComputerCard) {
+        auto* timer = new QTimer(QCoreApplication::instance());
+        timer->setSingleShot(true);
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->setInterval(modSoundSystem::kDealDelayMs);
+        QObject::connect(timer, &QTimer::timeout, [] { bank().Play(kCardLaid); });
+        state().tmrComputerCard = timer;
+    }
+    return *state().tmrComputerCard;
+}
+
+} // namespace
+
+namespace modSoundSystem {
+
+void setSoundBank(std::unique_ptr<SoundBank> newBank) {
+    state().bank = std::move(newBank);
+}
+
+void setMusicPlayer(std::unique_ptr<MusicPlayer> newPlayer) {
+    adoptPlayer(std::move(newPlayer));
+}
+
+void InitSound(std::intptr_t windowHandle) {
+    if (bank().Init(windowHandle) != 1)
+        ShowMessage(QStringLiteral("Failed to initialize DirectSound."), QStringLiteral("OK"));
+}
+
+void PlaySound(int n) {
+    if (n == kDealSound) {
+        bank().Play(kDealFirstHalf);
+        tmrComputerCard().start();
+    } else if (n >= 0 && n <= kHighestEffect) {
+        bank().Play(n);
+    }
+}
+
+void ReleaseSound() {
+    if (state().tmrComputerCard)
+        state().tmrComputerCard->stop();
+    bank().Release();
+}
+
+QString MusicFileName(int track) {
+    return QStringLiteral("brov") + QString::number(track) + QStringLiteral(".mp3");
+}
+
+void StartMusic() {
+    const int track = clsStore::instance().MusicFile();
+    if (track < 0)
+        return;
+    MusicPlayer& p = player();
+    p.Close();
+    p.Open(MusicFileName(track));
+    p.Rewind();
+    p.Play();
+    state().musicPlaying = true;
+}
+
+void LoopMusic() {
+    if (!state().musicPlaying)
+        return;
+    MusicPlayer& p = player();
+    p.Stop();
+    p.Rewind();
+    p.Play();
+}
+
+void StopMusic() {
+    state().musicPlaying = false;
+    if (!state().player)
+        return;
+    state().player->Stop();
+    state().player->Rewind();
+}
+
+} // namespace modSoundSystem
