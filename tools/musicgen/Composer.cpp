@@ -7,11 +7,14 @@
 namespace {
 constexpr int kStepsPerBar = 16;
 constexpr int kScaleSteps = 7;
-int positive(int value, int modulus) { return ((value % modulus) + modulus) % modulus; }
+int positive(int value, int modulus) {
+    return ((value % modulus) + modulus) % modulus;
+}
 } // namespace
 
 Composer::Composer(TrackStyle style, int sampleRate)
-    : style_(std::move(style)), rate_(sampleRate), choice_(style_.seed) {}
+    : style_(std::move(style)), rate_(sampleRate), choice_(style_.seed) {
+}
 
 std::vector<Note> Composer::compose() {
     notes_.clear();
@@ -78,8 +81,8 @@ void Composer::addPads(int bar) {
     for (int k = 0; k < tones; ++k) {
         const int index = positive(chordRoot(bar) + 2 * k, kScaleSteps) - kScaleSteps;
         const float pan = -0.45f + 0.3f * static_cast<float>(k);
-        notes_.push_back({at(bar, 0), at(bar + length, 0) - at(bar, 0), pitchOf(index), 0.42f,
-                          Voice::Pad, pan});
+        notes_.push_back(
+            {at(bar, 0), at(bar + length, 0) - at(bar, 0), pitchOf(index), 0.42f, Voice::Pad, pan});
     }
 }
 

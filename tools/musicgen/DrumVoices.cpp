@@ -46,8 +46,8 @@ std::vector<float> DrumVoices::snare(const Note& note) const {
         const double t = static_cast<double>(i) / rate_;
         const float brush = high.highPass(low.lowPass(noise.bipolar())) *
                             static_cast<float>(0.8 * std::exp(-t / 0.1));
-        const auto body = static_cast<float>(0.45 * std::sin(kTwoPi * 185.0 * t) *
-                                             std::exp(-t / 0.04));
+        const auto body =
+            static_cast<float>(0.45 * std::sin(kTwoPi * 185.0 * t) * std::exp(-t / 0.04));
         out[i] = (brush + body) * static_cast<float>(std::min(1.0, t / 0.001)) * note.velocity;
     }
     taper(out);

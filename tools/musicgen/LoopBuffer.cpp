@@ -5,7 +5,8 @@
 #include <numbers>
 
 LoopBuffer::LoopBuffer(long frames)
-    : left_(static_cast<std::size_t>(frames)), right_(static_cast<std::size_t>(frames)) {}
+    : left_(static_cast<std::size_t>(frames)), right_(static_cast<std::size_t>(frames)) {
+}
 
 std::size_t LoopBuffer::wrap(long frame) const {
     const long n = frames();

@@ -2,6 +2,7 @@
 
 #include <lame/lame.h>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <vector>
@@ -32,13 +33,13 @@ Lame openEncoder(int sampleRate) {
 bool encode(lame_global_flags* lame, const LoopBuffer& track, std::vector<unsigned char>& out) {
     const auto frames = static_cast<int>(track.frames());
     out.resize(static_cast<std::size_t>(frames) * 5 / 4 + 7200 * 2);
-    const int written = lame_encode_buffer_ieee_float(
-        lame, track.leftChannel().data(), track.rightChannel().data(), frames, out.data(),
-        static_cast<int>(out.size()));
+    const int written =
+        lame_encode_buffer_ieee_float(lame, track.leftChannel().data(), track.rightChannel().data(),
+                                      frames, out.data(), static_cast<int>(out.size()));
     if (written < 0)
         return false;
-    const int flushed = lame_encode_flush(lame, out.data() + written,
-                                          static_cast<int>(out.size()) - written);
+    const int flushed =
+        lame_encode_flush(lame, out.data() + written, static_cast<int>(out.size()) - written);
     if (flushed < 0)
         return false;
     out.resize(static_cast<std::size_t>(written + flushed));
@@ -58,6 +59,7 @@ bool Mp3File::write(const LoopBuffer& track, int sampleRate, const std::string& 
     if (tagSize > 0 && tagSize <= bytes.size())
         std::copy(tag.begin(), tag.begin() + static_cast<long>(tagSize), bytes.begin());
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(file);
 }

@@ -9,15 +9,20 @@
 #include <numbers>
 
 namespace {
-double frequency(double pitch) { return 440.0 * std::pow(2.0, (pitch - 69.0) / 12.0); }
-double cents(double c) { return std::pow(2.0, c / 1200.0); }
+double frequency(double pitch) {
+    return 440.0 * std::pow(2.0, (pitch - 69.0) / 12.0);
+}
+double cents(double c) {
+    return std::pow(2.0, c / 1200.0);
+}
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
 } // namespace
 
 TonalVoices::TonalVoices(int sampleRate, Timbre timbre)
     : rate_(sampleRate), timbre_(std::move(timbre)),
-      padTable_({1.0, 0.5, 0.33, 0.25, 0.2, 0.16, 0.12, 0.09}),
-      bassTable_({1.0, 0.35, 0.12, 0.05}), leadTable_(timbre_.leadHarmonics) {}
+      padTable_({1.0, 0.5, 0.33, 0.25, 0.2, 0.16, 0.12, 0.09}), bassTable_({1.0, 0.35, 0.12, 0.05}),
+      leadTable_(timbre_.leadHarmonics) {
+}
 
 // Three slightly detuned copies of a soft saw make the pad breathe; the slow attack and long
 // release let one chord melt into the next.
@@ -97,7 +102,8 @@ std::vector<float> TonalVoices::pluck(const Note& note) const {
     std::vector<float> out(static_cast<std::size_t>(note.length + release));
     const auto period = static_cast<std::size_t>(std::max(2.0, rate_ / frequency(note.pitch)));
     std::vector<float> line(period);
-    Noise noise(static_cast<std::uint64_t>(note.start) * 31 + static_cast<std::uint64_t>(note.pitch));
+    Noise noise(static_cast<std::uint64_t>(note.start) * 31 +
+                static_cast<std::uint64_t>(note.pitch));
     OnePole soften(2500.0, rate_);
     for (float& s : line)
         s = soften.lowPass(noise.bipolar());

@@ -53,7 +53,9 @@ std::vector<float> sound(const Note& note, const TonalVoices& tonal, const DrumV
     return {};
 }
 
-long framesOf(double seconds) { return static_cast<long>(seconds * TrackRenderer::kSampleRate); }
+long framesOf(double seconds) {
+    return static_cast<long>(seconds * TrackRenderer::kSampleRate);
+}
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "TrackStyle.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 int main(int argc, char** argv) {
