@@ -20,6 +20,13 @@ struct GameState {
     bool LocalSetDone = false;
     bool RemoteSetDone = false;
 
+    bool isMultiplayer() const { return GameMode == Multiplayer; }
+    bool isHost() const { return GameMode == Multiplayer && IsHost; }
+    bool isClient() const { return GameMode == Multiplayer && !IsHost; }
+    // The program that deals, evaluates and decides the sets: every program outside
+    // multiplayer, the host in it.
+    bool runsRules() const { return GameMode != Multiplayer || IsHost; }
+
     static GameState& instance() {
         static GameState state;
         return state;

@@ -1,0 +1,101 @@
+#include "rules/TableModel.h"
+
+#include "opponent/clsOpponent.h"
+#include "profile/clsPlayer.h"
+#include "rules/CardFace.h"
+#include "rules/TablePorts.h"
+
+namespace {
+constexpr int OverTwentySound = 0;
+constexpr int Twenty = 20;
+} // namespace
+
+void TableModel::setText(int slot, const CardText& text) {
+    if (m_slots[slot].text == text)
+        return;
+    m_slots[slot].text = text;
+    m_ports.SlotChanged(slot);
+    if (slot < FirstHandSlot)
+        Recount();
+}
+
+void TableModel::setFace(int slot, int face) {
+    if (m_slots[slot].face == face)
+        return;
+    m_slots[slot].face = static_cast<std::int8_t>(face);
+    m_ports.SlotChanged(slot);
+}
+
+void TableModel::clear(int slot) {
+    setFace(slot, CardFace::None);
+    setText(slot, CardText());
+}
+
+int TableModel::FreeSlot(int side) const {
+    const int base = baseSlot(side);
+    for (int slot = base + SideSlots - 1; slot >= base; --slot) {
+        if (!m_slots[slot].text.empty())
+            return slot == base + SideSlots - 1 ? -1 : slot + 1;
+    }
+    return base;
+}
+
+int TableModel::LastSlot(int side) const {
+    const int free = FreeSlot(side);
+    const int last = free < 0 ? baseSlot(side) + SideSlots - 1 : free - 1;
+    return last >= baseSlot(side) ? last : -1;
+}
+
+int TableModel::SideCount(int side) const {
+    int count = 0;
+    const int base = baseSlot(side);
+    for (int slot = base; slot < base + SideSlots && !m_slots[slot].text.empty(); ++slot)
+        count += m_slots[slot].text.value();
+    return count;
+}
+
+bool TableModel::HoldsTieBreaker(int side, int lastCardSide) const {
+    const int last = LastSlot(side);
+    return last >= 0 && lastCardSide == side && m_slots[last].text.isTieBreaker();
+}
+
+void TableModel::SetCardsDimmed(int first, int last, bool dim) {
+    for (int slot = first; slot <= last; ++slot) {
+        const int f = m_slots[slot].face;
+        if (dim && CardFace::isBright(f))
+            setFace(slot, f + CardFace::DimOffset);
+        else if (!dim && CardFace::isDimmed(f))
+            setFace(slot, f - CardFace::DimOffset);
+    }
+}
+
+std::uint32_t TableModel::FlipMatching(int side, int a, int b) {
+    std::uint32_t rewritten = 0;
+    const int base = baseSlot(side);
+    for (int slot = base; slot < base + SideSlots && !m_slots[slot].text.empty(); ++slot) {
+        const CardText& t = m_slots[slot].text;
+        const int n = t.number();
+        if (!t.isNumber() || n == 0 || (n != a && n != -a && n != b && n != -b))
+            continue;
+        const bool mainDeck = CardFace::bright(m_slots[slot].face) == CardFace::MainDeck;
+        setText(slot, CardText::fromNumber(-n, !mainDeck));
+        rewritten |= 1u << slot;
+    }
+    return rewritten;
+}
+
+void TableModel::Recount() {
+    clsPlayer& player = clsPlayer::instance();
+    clsOpponent& opponent = clsOpponent::instance();
+    const int oldPlayer = player.Count;
+    const int oldOpponent = opponent.Count;
+    player.Count = static_cast<std::int16_t>(SideCount(0));
+    opponent.Count = static_cast<std::int16_t>(SideCount(1));
+    if (oldOpponent <= Twenty && opponent.Count > Twenty)
+        m_ports.PlaySound(OverTwentySound);
+    if (oldPlayer <= Twenty && player.Count > Twenty)
+        m_ports.PlaySound(OverTwentySound);
+    SetCardsDimmed(0, SideSlots - 1, player.Stand || player.Count == Twenty);
+    SetCardsDimmed(SideSlots, 2 * SideSlots - 1, opponent.Stand || opponent.Count == Twenty);
+    m_ports.CountsChanged(player.Count, opponent.Count);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "rules/CardText.h"
+
+#include <array>
+#include <cstdint>
+
+class TablePorts;
+
+// The 22 slots of the table: 0-8 side 0's table, 9-17 side 1's table, 18-21 side 0's hand.
+// Each holds a text and a face; a slot is empty when its text is "". A side's table fills
+// from its first slot upward without gaps. Every change is announced through the ports, and a
+// text change on a table slot recounts both sides into clsPlayer::Count and
+// clsOpponent::Count, as the table always shows the counts of its texts.
+class TableModel {
+public:
+    static constexpr int SlotCount = 22;
+    static constexpr int SideSlots = 9;
+    static constexpr int FirstHandSlot = 18;
+
+    explicit TableModel(TablePorts& ports) : m_ports(ports) {}
+
+    const CardText& text(int slot) const { return m_slots[slot].text; }
+    int face(int slot) const { return m_slots[slot].face; }
+    void setText(int slot, const CardText& text);
+    void setFace(int slot, int face);
+    // Empties the slot: no text, no face.
+    void clear(int slot);
+
+    static int baseSlot(int side) { return side == 1 ? SideSlots : 0; }
+    // The side's next free table slot; -1 when its ninth slot is filled.
+    int FreeSlot(int side) const;
+    // The side's last card, -1 for an empty table.
+    int LastSlot(int side) const;
+    // The sum of the side's card values up to its first empty slot.
+    int SideCount(int side) const;
+    // The side's last card is a tie-breaker text and the side put the latest card on the table.
+    bool HoldsTieBreaker(int side, int lastCardSide) const;
+    // Dims (face k to k + 6) or undims the slots first..last; other faces stay.
+    void SetCardsDimmed(int first, int last, bool dim);
+    // Turns over the sign of every numeric text of the side's table whose magnitude is a or
+    // b. A side card keeps an explicit "+", a main-deck card never gains one. Returns the
+    // rewritten slots as a bit mask.
+    std::uint32_t FlipMatching(int side, int a, int b);
+    // Recomputes both counts, plays the over-20 sound for a side that just passed 20, and
+    // dims a side's table while it stands or holds exactly 20.
+    void Recount();
+
+private:
+    struct Slot {
+        CardText text;
+        std::int8_t face = -1;
+    };
+
+    std::array<Slot, SlotCount> m_slots{};
+    TablePorts& m_ports;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// The main deck: forty cards, four of each value 1 to 10, shuffled anew for every set.
+class clsCardPool {
+public:
+    static constexpr int Size = 40;
+
+    static clsCardPool& instance();
+
+    // Four cards of each value in order, then forty exchanges of two randomly drawn positions.
+    void CreateNew();
+    // The card at the top of the deck. An exhausted deck is reported, rebuilt and dealt from.
+    std::uint8_t GetCard();
+
+    std::int16_t Top() const { return m_top; }
+    std::uint8_t CardAt(int position) const { return m_cards[position]; }
+
+private:
+    std::array<std::uint8_t, Size> m_cards{};
+    std::int16_t m_top = -1;
+};
