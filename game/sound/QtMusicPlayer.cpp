@@ -23,6 +23,10 @@ QtMusicPlayer::~QtMusicPlayer() {
     delete player_.data();
 }
 
+QMediaPlayer* QtMusicPlayer::mediaPlayer() const {
+    return player_;
+}
+
 // The other backend of this Qt version crashes on a computer without an audio device; the
 // choice has to be made before the first media object exists.
 void QtMusicPlayer::chooseBackend() {
