@@ -25,8 +25,7 @@ void GameTable::StartMatch() {
     m_visible = false;
     ++m_serial;
     m_markers.fill(false);
-    for (int slot = 0; slot < TableModel::SlotCount; ++slot)
-        m_model.clear(slot);
+    m_model.clear(0, TableModel::SlotCount - 1);
     m_rules.ShowOpponentHand();
     m_hand.ShowHandCards();
     // The computer's hand is dealt before anything can start its first move.
@@ -224,8 +223,7 @@ void GameTable::AnnounceSet(int winner) {
 }
 
 void GameTable::ClearTable() {
-    for (int slot = 0; slot < TableModel::FirstHandSlot; ++slot)
-        m_model.clear(slot);
+    m_model.clear(0, TableModel::FirstHandSlot - 1);
 }
 
 void GameTable::CheckDone() {

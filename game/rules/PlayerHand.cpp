@@ -117,7 +117,8 @@ void PlayerHand::SendPlayed(int slot) {
 }
 
 void PlayerHand::Hide(int handIndex) {
-    m_table.model().clear(TableModel::FirstHandSlot + handIndex);
+    const int slot = TableModel::FirstHandSlot + handIndex;
+    m_table.model().clear(slot, slot);
     m_sign[handIndex] = m_magnitude[handIndex] = false;
     m_table.ports().HandControls(handIndex, false, false);
 }

@@ -19,9 +19,10 @@ struct Generator {
     }
 };
 
+Generator theGenerator;
+
 Generator& generator() {
-    static Generator g;
-    return g;
+    return theGenerator;
 }
 } // namespace
 

@@ -14,6 +14,7 @@ void TableModel::setText(int slot, const CardText& text) {
     if (m_slots[slot].text == text)
         return;
     m_slots[slot].text = text;
+    m_slots[slot].value = static_cast<std::int8_t>(text.value());
     m_ports.SlotChanged(slot);
     if (slot < FirstHandSlot)
         Recount();
@@ -26,9 +27,18 @@ void TableModel::setFace(int slot, int face) {
     m_ports.SlotChanged(slot);
 }
 
-void TableModel::clear(int slot) {
-    setFace(slot, CardFace::None);
-    setText(slot, CardText());
+void TableModel::clear(int first, int last) {
+    bool tableChanged = false;
+    for (int slot = first; slot <= last; ++slot) {
+        Slot& s = m_slots[slot];
+        if (s.text.empty() && s.face == CardFace::None)
+            continue;
+        s = Slot();
+        m_ports.SlotChanged(slot);
+        tableChanged = tableChanged || slot < FirstHandSlot;
+    }
+    if (tableChanged)
+        Recount();
 }
 
 int TableModel::FreeSlot(int side) const {
@@ -50,7 +60,7 @@ int TableModel::SideCount(int side) const {
     int count = 0;
     const int base = baseSlot(side);
     for (int slot = base; slot < base + SideSlots && !m_slots[slot].text.empty(); ++slot)
-        count += m_slots[slot].text.value();
+        count += m_slots[slot].value;
     return count;
 }
 
@@ -95,7 +105,8 @@ void TableModel::Recount() {
         m_ports.PlaySound(OverTwentySound);
     if (oldPlayer <= Twenty && player.Count > Twenty)
         m_ports.PlaySound(OverTwentySound);
-    SetCardsDimmed(0, SideSlots - 1, player.Stand || player.Count == Twenty);
-    SetCardsDimmed(SideSlots, 2 * SideSlots - 1, opponent.Stand || opponent.Count == Twenty);
+    // Slots after a side's last card are empty and have no face to dim.
+    SetCardsDimmed(0, LastSlot(0), player.Stand || player.Count == Twenty);
+    SetCardsDimmed(SideSlots, LastSlot(1), opponent.Stand || opponent.Count == Twenty);
     m_ports.CountsChanged(player.Count, opponent.Count);
 }

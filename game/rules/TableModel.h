@@ -24,8 +24,8 @@ public:
     int face(int slot) const { return m_slots[slot].face; }
     void setText(int slot, const CardText& text);
     void setFace(int slot, int face);
-    // Empties the slot: no text, no face.
-    void clear(int slot);
+    // Empties the slots first..last: no text, no face; one recount afterwards.
+    void clear(int first, int last);
 
     static int baseSlot(int side) { return side == 1 ? SideSlots : 0; }
     // The side's next free table slot; -1 when its ninth slot is filled.
@@ -50,6 +50,7 @@ private:
     struct Slot {
         CardText text;
         std::int8_t face = -1;
+        std::int8_t value = 0; // the text's card value, read by every recount
     };
 
     std::array<Slot, SlotCount> m_slots{};
