@@ -7,6 +7,8 @@ MemoryUserDataFile::MemoryUserDataFile(std::vector<std::uint8_t> contents)
 }
 
 std::int32_t MemoryUserDataFile::Get(UserDataRecord::Bytes& buffer) {
+    if (m_readResult != 0)
+        return m_readResult;
     if (!m_contents)
         return -1;
     const auto available = std::min(m_contents->size(), buffer.size());

@@ -23,10 +23,13 @@ public:
     // 0 lets writes succeed; any other code is returned by every later write, which then leaves
     // the contents as they were.
     void setWriteResult(std::int32_t result) { m_writeResult = result; }
+    // 0 reads the contents; any other code is returned by every later read (a damaged disk).
+    void setReadResult(std::int32_t result) { m_readResult = result; }
     int writeCount() const { return m_writeCount; }
 
 private:
     std::optional<std::vector<std::uint8_t>> m_contents;
     std::int32_t m_writeResult = 0;
+    std::int32_t m_readResult = 0;
     int m_writeCount = 0;
 };

@@ -6,7 +6,8 @@
 // Every text the player sees, one per line of the language file, in line order (line 1 first).
 #define QB_LANGUAGE_TEXTS(X)                                                                       \
     X(Ok)                                                                                          \
-    X(Cancel) X(Options) X(Quit) X(Campaign) X(Singlegame) X(Multiplayer) X(Info) X(sLanguage) X(  \
+    X(Cancel)                                                                                      \
+    X(Options) X(Quit) X(Campaign) X(Singlegame) X(Multiplayer) X(Info) X(sLanguage) X(            \
         Settings) X(Music) X(PlayerHand) X(OpponentHand) X(SckClosed) X(SckOpen) X(SckListening)   \
         X(SckConnectionPending) X(SckResolvingHost) X(SckHostResolve) X(SckConnecting) X(          \
             SckConnect) X(SckClosing) X(SckError) X(InvalidPort) X(NoMusic) X(EndTurn) X(Stand)    \
@@ -18,17 +19,18 @@
                         MatchesWon) X(MatchesLost) X(MatchLost) X(MatchWon) X(SetLost) X(SetWon)   \
                         X(SetTied) X(Joined) X(Stands) X(EndsTurn) X(CardDescription_36)           \
                             X(CardDescription_24) X(CardDescription_Plus) X(CardDescription_Minus) \
-                                X(CardDescription_PlusMinus) X(CardDescription_PlusMinus12) X(     \
-                                    CardDescription_D) X(CardDescription_T) X(Planet) X(Highscore) \
-                                    X(Level) X(RequiresLevel) X(NextLevel) X(NoCreditsLeft) X(     \
-                                        CampaignEnd) X(HasWonSet) X(HasWonMatch) X(CorruptedSaves) \
-                                        X(AlreadyStarted) X(InvalidID)                             \
-                                            X(PasswordIDIncorrect) X(StatsUploadError) X(Password) \
-                                                X(Yourself) X(Earth) X(Update) X(UpdateToVersionX) \
-                                                    X(NoUpdateAvailable) X(UpdateError)            \
-                                                        X(TooOldVersion) X(UserGuide)              \
-                                                            X(SettingsUpdated)                     \
-                                                                X(SettingsSaveFailed)
+                                X(CardDescription_PlusMinus) X(CardDescription_PlusMinus12)        \
+                                    X(CardDescription_D) X(CardDescription_T) X(Planet)            \
+                                        X(Highscore) X(Level) X(RequiresLevel) X(NextLevel)        \
+                                            X(NoCreditsLeft) X(CampaignEnd) X(HasWonSet)           \
+                                                X(HasWonMatch) X(CorruptedSaves) X(AlreadyStarted) \
+                                                    X(InvalidID) X(PasswordIDIncorrect) X(         \
+                                                        StatsUploadError) X(Password) X(Yourself)  \
+                                                        X(Earth) X(Update) X(UpdateToVersionX)     \
+                                                            X(NoUpdateAvailable) X(UpdateError)    \
+                                                                X(TooOldVersion) X(UserGuide)      \
+                                                                    X(SettingsUpdated)             \
+                                                                        X(SettingsSaveFailed)
 
 // The texts of the current language file. The n-th line of the file is the n-th text; a shorter
 // file keeps the texts of its missing lines from the previous load (empty at start-up).
