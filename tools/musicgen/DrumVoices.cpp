@@ -54,28 +54,24 @@ std::vector<float> DrumVoices::snare(const Note& note) const {
     return out;
 }
 
-std::vector<float> DrumVoices::hat(const Note& note, double decaySeconds) const {
-    std::vector<float> out = silence(decaySeconds * 4.0);
-    Noise noise(seedOf(note, 2));
-    OnePole filter(6500.0, rate_);
+// High-passed noise with a quick rise and an exponential fall: hats and shaker.
+std::vector<float> DrumVoices::noiseHit(const Note& note, const NoiseShape& shape) const {
+    std::vector<float> out = silence(shape.length);
+    Noise noise(seedOf(note, shape.kind));
+    OnePole filter(shape.cutoffHz, rate_);
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = static_cast<double>(i) / rate_;
-        const double level = std::min(1.0, t / 0.0005) * std::exp(-t / decaySeconds);
+        const double level = std::min(1.0, t / shape.attack) * std::exp(-t / shape.decay);
         out[i] = filter.highPass(noise.bipolar()) * static_cast<float>(level) * note.velocity;
     }
     taper(out);
     return out;
 }
 
+std::vector<float> DrumVoices::hat(const Note& note, double decaySeconds) const {
+    return noiseHit(note, {2, 6500.0, 0.0005, decaySeconds, decaySeconds * 4.0});
+}
+
 std::vector<float> DrumVoices::shaker(const Note& note) const {
-    std::vector<float> out = silence(0.15);
-    Noise noise(seedOf(note, 3));
-    OnePole filter(4000.0, rate_);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const double t = static_cast<double>(i) / rate_;
-        const double level = std::min(1.0, t / 0.015) * std::exp(-t / 0.05);
-        out[i] = filter.highPass(noise.bipolar()) * static_cast<float>(level) * note.velocity;
-    }
-    taper(out);
-    return out;
+    return noiseHit(note, {3, 4000.0, 0.015, 0.05, 0.15});
 }

@@ -16,6 +16,12 @@ public:
     std::vector<float> shaker(const Note& note) const;
 
 private:
+    struct NoiseShape {
+        int kind;                     // which noise, so hats and shaker never share their grain
+        double cutoffHz;              // lowest frequency heard
+        double attack, decay, length; // seconds
+    };
+    std::vector<float> noiseHit(const Note& note, const NoiseShape& shape) const;
     std::vector<float> silence(double seconds) const;
     // Brings the last few milliseconds smoothly to zero, so a cut-off tail never clicks.
     void taper(std::vector<float>& samples) const;
