@@ -10,6 +10,10 @@ struct Conversion {
     std::string bytes;
 };
 
+void PrintTo(const Conversion& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Cp1252Conversion : public testing::TestWithParam<Conversion> {};
 
 TEST_P(Cp1252Conversion, EncodesAndDecodes) {

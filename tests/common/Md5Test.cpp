@@ -9,6 +9,10 @@ struct Vector {
     const char* digest;
 };
 
+void PrintTo(const Vector& v, std::ostream* os) {
+    *os << v.message.size() << " bytes";
+}
+
 // The published test suite of the digest.
 class Md5Standard : public testing::TestWithParam<Vector> {};
 

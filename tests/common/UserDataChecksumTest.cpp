@@ -15,15 +15,20 @@ struct Field {
     bool covered;
 };
 
+void PrintTo(const Field& f, std::ostream* os) {
+    *os << f.name;
+}
+
 // Changes one field in the file without touching the stored checksum, as a player editing the
 // file by hand would.
 class ChecksumField : public testing::TestWithParam<Field> {};
 
 TEST_P(ChecksumField, DetectsExactlyTheCampaignValues) {
     const Field& f = GetParam();
-    for (const std::int32_t delta : {1, -1, 0x100, 0x40000000}) {
+    for (const std::uint32_t delta : {1u, 0xFFFFFFFFu, 0x100u, 0x40000000u}) {
         UserDataRecord::Bytes bytes = UserDataRecord::defaults().toBytes();
-        setIntAt(bytes, f.offset, intAt(bytes, f.offset) + delta);
+        const auto changed = static_cast<std::uint32_t>(intAt(bytes, f.offset)) + delta;
+        setIntAt(bytes, f.offset, static_cast<std::int32_t>(changed));
         EXPECT_EQ(UserDataRecord::fromBytes(bytes).checksumValid(), !f.covered) << delta;
     }
 }

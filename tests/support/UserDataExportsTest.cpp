@@ -151,6 +151,10 @@ struct Location {
     const char* expected; // below the test's folder
 };
 
+void PrintTo(const Location& where, std::ostream* os) {
+    *os << where.name;
+}
+
 class UserDataLocation : public UserDataExports, public testing::WithParamInterface<Location> {
 protected:
     std::string resolve(const char* value) const {

@@ -56,6 +56,17 @@ void reed(Synth& s, double at, double freq, double length, double amp = 0.35) {
                .release = 0.06});
 }
 
+// A plain tone that dies away quickly: ticks, blips and pops.
+void ping(Synth& s, double at, double freq, double amp, double decay, double length) {
+    s.add(Note{.start = at,
+               .length = length,
+               .freq = freq,
+               .amp = amp,
+               .attack = 0.002,
+               .decay = decay,
+               .release = 0.04});
+}
+
 // 0: a count went over 20 - a low, slightly sour buzz that sags.
 Synth bust() {
     Synth s(Rate, 0.47);
@@ -91,26 +102,14 @@ Synth click() {
                .attack = 0.0015,
                .decay = 0.012,
                .release = 0.03});
-    s.add(Note{.start = 0,
-               .length = 0.12,
-               .freq = 520,
-               .amp = 0.3,
-               .attack = 0.0015,
-               .decay = 0.025,
-               .release = 0.03});
+    ping(s, 0, 520, 0.3, 0.025, 0.12);
     return s;
 }
 
 // 3: the pointer enters a button - the faintest high tick.
 Synth hoverTick() {
     Synth s(Rate, 0.03);
-    s.add(Note{.start = 0,
-               .length = 0.02,
-               .freq = 3200,
-               .amp = 0.5,
-               .attack = 0.001,
-               .decay = 0.005,
-               .release = 0.006});
+    ping(s, 0, 3200, 0.5, 0.005, 0.02);
     return s;
 }
 
@@ -196,15 +195,8 @@ Synth setWon() {
 // 11: a set is tied - two short level blips, neither rising nor falling.
 Synth setTied() {
     Synth s(Rate, 0.15);
-    for (const double at : {0.0, 0.07}) {
-        s.add(Note{.start = at,
-                   .length = 0.04,
-                   .freq = 660,
-                   .amp = 0.4,
-                   .attack = 0.003,
-                   .decay = 0.03,
-                   .release = 0.02});
-    }
+    ping(s, 0.0, 660, 0.4, 0.03, 0.04);
+    ping(s, 0.07, 660, 0.4, 0.03, 0.04);
     return s;
 }
 
@@ -230,20 +222,8 @@ Synth handCardPlayed() {
 // 13: a chat line arrives - a soft, round two-tone pop.
 Synth chatMessage() {
     Synth s(Rate, 0.58);
-    s.add(Note{.start = 0.0,
-               .length = 0.15,
-               .freq = B5,
-               .amp = 0.4,
-               .attack = 0.004,
-               .decay = 0.08,
-               .release = 0.05});
-    s.add(Note{.start = 0.13,
-               .length = 0.35,
-               .freq = E6,
-               .amp = 0.4,
-               .attack = 0.004,
-               .decay = 0.12,
-               .release = 0.08});
+    ping(s, 0.0, B5, 0.4, 0.08, 0.15);
+    ping(s, 0.13, E6, 0.4, 0.12, 0.35);
     return s;
 }
 
@@ -254,18 +234,18 @@ struct Recipe {
 
 const std::array<Recipe, EffectRecipes::Count>& recipes() {
     static const std::array<Recipe, EffectRecipes::Count> table = {{
-        {bust, 0.7},
+        {bust, 0.55},
         {cardLaid, 0.7},
         {click, 0.5},
         {hoverTick, 0.3},
         {fanfare, 0.7},
         {chime, 0.6},
         {deal, 0.7},
-        {matchLost, 0.7},
-        {setLost, 0.65},
+        {matchLost, 0.45},
+        {setLost, 0.42},
         {matchWon, 0.7},
         {setWon, 0.65},
-        {setTied, 0.6},
+        {setTied, 0.45},
         {handCardPlayed, 0.7},
         {chatMessage, 0.55},
     }};
