@@ -62,7 +62,7 @@ void ping(Synth& s, double at, double freq, double amp, double decay, double len
                .length = length,
                .freq = freq,
                .amp = amp,
-               .attack = 0.002,
+               .attack = 0.005,
                .decay = decay,
                .release = 0.04});
 }
