@@ -87,7 +87,7 @@ TEST_F(SoundExports, QuickPlaysOverlapUpToFiveInstances) {
         int effect;
         int plays;
         int playing;
-    } cases[] = {{2, 3, 3}, {4, 6, 5}, {9, 5, 5}, {7, 1, 1}};
+    } cases[] = {{5, 3, 3}, {4, 6, 5}, {9, 5, 5}, {7, 1, 1}}; // all long enough to outlast the loop
     for (const auto& c : cases) {
         for (int i = 0; i < c.plays; ++i) {
             lib.DirectSoundPlay(c.effect);
