@@ -1,0 +1,26 @@
+#pragma once
+
+#include "RecordingPorts.h"
+#include "rules/GameTable.h"
+
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+// A table in a fresh process: in-memory User.dat, known texts, single game, side 0 to move
+// with an empty table, and a deck whose next cards are known.
+class TableFixture : public ::testing::Test {
+protected:
+    RecordingPorts ports;
+    GameTable table{ports};
+
+    void SetUp() override;
+    // Starts a match in which side 0 begins, shows the table, then empties slots 0..17.
+    void StartWithPlayerToMove();
+    // Lays texts on a side's table from its first slot; main-deck cards unless face given.
+    void Lay(int side, const std::vector<const char*>& texts, int face = 5);
+    // The next GetCard deals this value (1..10).
+    static void NextCardIs(int value);
+    static std::vector<std::string> Texts(int first, int last, const TableModel& model);
+};
