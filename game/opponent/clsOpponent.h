@@ -49,6 +49,9 @@ public:
     void AI_CreateHandCards();
     // The computer's move on the given table.
     void AI_Play(GameTable& table);
+    // Sets up the campaign opponent of the player's level: name, planet, starting credits,
+    // wager limit and side deck. The credits already won from it stay in TempCredits.
+    void CreateNPC();
 
 private:
     void ChooseSingleGameTier();
