@@ -43,7 +43,7 @@ void Random::SetSequence(std::vector<double> draws) {
 
 double Random::Next() {
     Generator& g = generator();
-    if (g.next < g.sequence.size())
+    if (g.next < g.sequence.size()) [[unlikely]]
         return g.sequence[g.next++];
     return g.draw();
 }

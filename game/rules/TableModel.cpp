@@ -57,10 +57,17 @@ int TableModel::LastSlot(int side) const {
 }
 
 int TableModel::SideCount(int side) const {
+    int lastSlot = 0;
+    return SideCount(side, lastSlot);
+}
+
+int TableModel::SideCount(int side, int& lastSlot) const {
     int count = 0;
     const int base = baseSlot(side);
-    for (int slot = base; slot < base + SideSlots && !m_slots[slot].text.empty(); ++slot)
+    int slot = base;
+    for (; slot < base + SideSlots && !m_slots[slot].text.empty(); ++slot)
         count += m_slots[slot].value;
+    lastSlot = slot - 1;
     return count;
 }
 
@@ -99,14 +106,16 @@ void TableModel::Recount() {
     clsOpponent& opponent = clsOpponent::instance();
     const int oldPlayer = player.Count;
     const int oldOpponent = opponent.Count;
-    player.Count = static_cast<std::int16_t>(SideCount(0));
-    opponent.Count = static_cast<std::int16_t>(SideCount(1));
+    int lastPlayerSlot = 0;
+    int lastOpponentSlot = 0;
+    player.Count = static_cast<std::int16_t>(SideCount(0, lastPlayerSlot));
+    opponent.Count = static_cast<std::int16_t>(SideCount(1, lastOpponentSlot));
     if (oldOpponent <= Twenty && opponent.Count > Twenty)
         m_ports.PlaySound(OverTwentySound);
     if (oldPlayer <= Twenty && player.Count > Twenty)
         m_ports.PlaySound(OverTwentySound);
     // Slots after a side's last card are empty and have no face to dim.
-    SetCardsDimmed(0, LastSlot(0), player.Stand || player.Count == Twenty);
-    SetCardsDimmed(SideSlots, LastSlot(1), opponent.Stand || opponent.Count == Twenty);
+    SetCardsDimmed(0, lastPlayerSlot, player.Stand || player.Count == Twenty);
+    SetCardsDimmed(SideSlots, lastOpponentSlot, opponent.Stand || opponent.Count == Twenty);
     m_ports.CountsChanged(player.Count, opponent.Count);
 }

@@ -47,6 +47,9 @@ public:
     void Recount();
 
 private:
+    // The count and the side's last filled slot (one before its base when empty) in one pass.
+    int SideCount(int side, int& lastSlot) const;
+
     struct Slot {
         CardText text;
         std::int8_t face = -1;
