@@ -32,5 +32,9 @@ void ReportError(long number, const QString& source, const QString& description)
                 source + QStringLiteral(": ") + description);
 }
 
-void Ports::installShowMessage(MessageFunction f) { messageFunction() = std::move(f); }
-void Ports::installEndProgram(std::function<void()> f) { endFunction() = std::move(f); }
+void Ports::installShowMessage(MessageFunction f) {
+    messageFunction() = std::move(f);
+}
+void Ports::installEndProgram(std::function<void()> f) {
+    endFunction() = std::move(f);
+}

@@ -1,0 +1,17 @@
+#include "shell/frmMain.h"
+#include "shell/modShell.h"
+
+#include <QApplication>
+
+// The game starts here: its own font first, so the menu is drawn in it, then the main menu.
+// Windows that belong to other parts of the game are hooked into the menu below as they exist.
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    modShell::InstallShellPorts();
+    modShell::LoadProgramFont(QCoreApplication::applicationDirPath());
+    frmMain menu;
+    if (!menu.Load())
+        return 0;
+    menu.show();
+    return app.exec();
+}

@@ -1,0 +1,191 @@
+#include "shell/frmMain.h"
+
+#include "profile/clsLanguage.h"
+#include "profile/clsPlayer.h"
+#include "profile/clsStore.h"
+#include "rules/GameState.h"
+#include "rules/Random.h"
+#include "shell/CardPainter.h"
+#include "shell/Look.h"
+#include "shell/MenuBackdrop.h"
+#include "shell/Ports.h"
+#include "shell/ctlButton.h"
+#include "shell/ctlToolbox.h"
+#include "shell/frmInfo.h"
+#include "shell/modWindow.h"
+#include "sound/modSoundSystem.h"
+
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QUrl>
+#include <cmath>
+#include <map>
+
+namespace {
+
+constexpr std::int32_t ColourKey = 0xff00ff;
+constexpr int ReadyInterval = 500;
+constexpr QRect MenuColumn{372, 128, 190, 26};
+constexpr int MenuRowStep = 36;
+const QString WebSite = QStringLiteral("localhost:8787");
+
+std::map<frmMain::Screen, std::function<void()>>& openers() {
+    static std::map<frmMain::Screen, std::function<void()>> table;
+    return table;
+}
+
+} // namespace
+
+void frmMain::setOpener(Screen screen, std::function<void()> open) {
+    openers()[screen] = std::move(open);
+}
+
+void frmMain::openScreen(Screen screen) {
+    const auto it = openers().find(screen);
+    if (it != openers().end() && it->second)
+        it->second();
+}
+
+QString frmMain::UserGuideAddress() {
+    return QStringLiteral("http://") + WebSite + QStringLiteral("/index.php?page=userguide");
+}
+
+// Highscore / 5 never ends in .5, so rounding to nearest is exact here.
+std::int32_t frmMain::SingleGameCredits(std::int32_t highscore) {
+    if (highscore <= 125)
+        return 25;
+    return static_cast<std::int32_t>(std::nearbyint(highscore / 5.0));
+}
+
+frmMain::frmMain()
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_backdrop(MenuBackdrop::Paint()),
+      m_tmrReady(new QTimer(this)), cmdSinglegame(addMenuButton(QStringLiteral("cmdSinglegame"), 0,
+                                                                [this] { startSingleGame(); })),
+      cmdCampaign(addMenuButton(QStringLiteral("cmdCampaign"), 1, [this] { showCampaign(); })),
+      cmdMultiPlayer(addMenuButton(QStringLiteral("cmdMultiPlayer"), 2,
+                                   [] { openScreen(Screen::MultiPlayer); })),
+      cmdSettings(
+          addMenuButton(QStringLiteral("cmdSettings"), 3, [] { openScreen(Screen::Settings); })),
+      cmdUpdate(addMenuButton(QStringLiteral("cmdUpdate"), 4, [] { openScreen(Screen::Update); })),
+      cmdInfo(addMenuButton(QStringLiteral("cmdInfo"), 5, [this] { showInfo(); })),
+      cmdHelp(addMenuButton(QStringLiteral("cmdHelp"), 6, [this] { showUserGuide(); })),
+      cmdEnd(addMenuButton(QStringLiteral("cmdEnd"), 7, [] { EndProgram(); })),
+      tbMinimize(new ctlToolbox(this)), tbClose(new ctlToolbox(this)) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Quelta Brovel"));
+    setFixedSize(MenuBackdrop::WindowSize);
+    m_tmrReady->setInterval(ReadyInterval);
+    tbMinimize->setObjectName(QStringLiteral("tbMinimize"));
+    tbClose->setObjectName(QStringLiteral("tbClose"));
+    tbMinimize->move(width() - 64, 26);
+    tbClose->move(width() - 42, 26);
+    connect(tbMinimize, &QAbstractButton::clicked, this, &QWidget::showMinimized);
+    connect(tbClose, &QAbstractButton::clicked, this, [] { EndProgram(); });
+    modWindow::setMainWindow(this);
+    modWindow::SetWindowGlass(this, 255, ColourKey);
+}
+
+ctlButton* frmMain::addMenuButton(const QString& name, int row, std::function<void()> action) {
+    auto* button = new ctlButton(this);
+    button->setObjectName(name);
+    button->setFontSize(10);
+    button->setGeometry(MenuColumn.translated(0, row * MenuRowStep));
+    connect(button, &QAbstractButton::clicked, this, std::move(action));
+    return button;
+}
+
+bool frmMain::Load() {
+    modSoundSystem::InitSound(static_cast<std::intptr_t>(winId()));
+    Random::SeedFromClock();
+    if (!clsStore::instance().Initialize())
+        return false;
+    tbMinimize->setMinButton(true);
+    Form_Language();
+    return true;
+}
+
+void frmMain::Form_Language() {
+    const clsLanguage& t = clsLanguage::instance();
+    cmdSettings->setCaption(t.Options());
+    cmdCampaign->setCaption(t.Campaign());
+    cmdSinglegame->setCaption(t.Singlegame());
+    cmdMultiPlayer->setCaption(t.Multiplayer());
+    cmdInfo->setCaption(t.Info());
+    cmdUpdate->setCaption(t.Update());
+    cmdHelp->setCaption(t.UserGuide());
+    cmdEnd->setCaption(t.Quit());
+}
+
+const QPixmap& frmMain::imgCardRes(int face) {
+    std::optional<QPixmap>& picture = m_cardFaces.at(static_cast<std::size_t>(face));
+    if (!picture)
+        picture = CardPainter::Face(face);
+    return *picture;
+}
+
+QPixmap frmMain::imgCorner(int index) const {
+    return Look::Corner(index);
+}
+
+// The music and anything else that can wait starts once the menu is on screen.
+void frmMain::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_backdrop);
+    if (!m_firstFrameShown) {
+        m_firstFrameShown = true;
+        QTimer::singleShot(0, this, &frmMain::startDeferredWork);
+    }
+}
+
+void frmMain::startDeferredWork() {
+    if (clsStore::instance().MusicFile() >= 0)
+        modSoundSystem::StartMusic();
+}
+
+void frmMain::mousePressEvent(QMouseEvent*) {
+    modWindow::DragWindow(this);
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1)
+        showUserGuide();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+// After a campaign match the campaign window comes back as soon as the menu is active again.
+void frmMain::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !bShowCampaign)
+        return;
+    bShowCampaign = false;
+    QTimer::singleShot(0, this, &frmMain::showCampaign);
+}
+
+// Closed by the desktop rather than by the menu: the sound effects are released on the way out.
+void frmMain::closeEvent(QCloseEvent* event) {
+    modSoundSystem::ReleaseSound();
+    QWidget::closeEvent(event);
+}
+
+void frmMain::startSingleGame() {
+    GameState::instance().GameMode = GameState::SingleGame;
+    clsPlayer& player = clsPlayer::instance();
+    player.setCredits(SingleGameCredits(player.Highscore()));
+    openScreen(Screen::SideDeckSelection);
+}
+
+void frmMain::showCampaign() {
+    openScreen(Screen::Campaign);
+}
+
+void frmMain::showInfo() {
+    frmInfo info(this);
+    info.exec();
+}
+
+void frmMain::showUserGuide() {
+    QDesktopServices::openUrl(QUrl(UserGuideAddress()));
+}

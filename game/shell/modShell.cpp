@@ -1,0 +1,41 @@
+#include "shell/modShell.h"
+
+#include "shell/Look.h"
+#include "shell/Ports.h"
+#include "shell/frmMessage.h"
+#include "sound/modSoundSystem.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QThread>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+constexpr unsigned long EndDelayMs = 170;
+}
+
+void modShell::InstallShellPorts() {
+    Ports::installShowMessage(&frmMessage::ShowMessage);
+    Ports::installEndProgram(&TerminateProgram);
+}
+
+bool modShell::LoadProgramFont(const QString& folder) {
+    const int id = QFontDatabase::addApplicationFont(QDir(folder).filePath(FontFile));
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    if (id < 0 || families.isEmpty()) {
+        ShowMessage(QStringLiteral("The font file ") + FontFile +
+                        QStringLiteral(" could not be loaded."),
+                    QStringLiteral("OK"));
+        return false;
+    }
+    Look::setDisplayFamily(families.first());
+    return true;
+}
+
+void modShell::TerminateProgram() {
+    QThread::msleep(EndDelayMs);
+    modSoundSystem::ReleaseSound();
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+}
