@@ -7,6 +7,18 @@
 namespace {
 // Our number for "the support library could not be used".
 constexpr long SupportLibraryMissing = 48;
+
+// The library's exact file name: the game program beside it is called QueltaBrovel too, so a
+// bare name would let the loader pick the program.
+QString libraryFileName() {
+#if defined(Q_OS_WIN)
+    return QStringLiteral("QueltaBrovel.dll");
+#elif defined(Q_OS_MACOS)
+    return QStringLiteral("libQueltaBrovel.dylib");
+#else
+    return QStringLiteral("libQueltaBrovel.so");
+#endif
+}
 } // namespace
 
 SupportLibraryUserDataFile::SupportLibraryUserDataFile(QString folder)
@@ -32,8 +44,7 @@ bool SupportLibraryUserDataFile::bind(const QString& caller) {
         return m_get && m_set;
     m_bindTried = true;
     const QString folder = m_folder.isEmpty() ? QCoreApplication::applicationDirPath() : m_folder;
-    // QLibrary adds the platform's prefix and suffix (libQueltaBrovel.so, QueltaBrovel.dll).
-    m_library.setFileName(folder + QStringLiteral("/QueltaBrovel"));
+    m_library.setFileName(folder + u'/' + libraryFileName());
     m_get = reinterpret_cast<RecordFunction>(m_library.resolve("GetUserData"));
     m_set = reinterpret_cast<RecordFunction>(m_library.resolve("SetUserData"));
     if (m_get && m_set)

@@ -7,8 +7,9 @@
 #define QB_LANGUAGE_TEXTS(X)                                                                       \
     X(Ok)                                                                                          \
     X(Cancel)                                                                                      \
-    X(Options) X(Quit) X(Campaign) X(Singlegame) X(Multiplayer) X(Info) X(sLanguage) X(            \
-        Settings) X(Music) X(PlayerHand) X(OpponentHand) X(SckClosed) X(SckOpen) X(SckListening)   \
+    X(Options)                                                                                     \
+    X(Quit) X(Campaign) X(Singlegame) X(Multiplayer) X(Info) X(sLanguage) X(Settings) X(Music) X(  \
+        PlayerHand) X(OpponentHand) X(SckClosed) X(SckOpen) X(SckListening)                        \
         X(SckConnectionPending) X(SckResolvingHost) X(SckHostResolve) X(SckConnecting) X(          \
             SckConnect) X(SckClosing) X(SckError) X(InvalidPort) X(NoMusic) X(EndTurn) X(Stand)    \
             X(QuitGame) X(Yes) X(No) X(QuitReally) X(Name) X(EnterName) X(sSend) X(NoMessage) X(   \

@@ -46,7 +46,8 @@ clsPlayer& clsPlayer::instance() {
     return player;
 }
 
-void clsPlayer::saveCovered() {
+void clsPlayer::storeCovered(std::int32_t& field, std::int32_t value) {
+    field = value;
     clsStore::instance().SetChecksum();
     clsStore::instance().WriteUserData();
 }
@@ -69,8 +70,7 @@ void clsPlayer::setCredits(std::int32_t credits) {
         m_matchCredits = credits;
         return;
     }
-    UserData().Credits = credits;
-    saveCovered();
+    storeCovered(UserData().Credits, credits);
 }
 
 std::uint8_t clsPlayer::Card(int kind) const {
@@ -78,8 +78,7 @@ std::uint8_t clsPlayer::Card(int kind) const {
 }
 
 void clsPlayer::setCard(int kind, std::uint8_t count) {
-    cardEntry(kind) = count;
-    saveCovered();
+    storeCovered(cardEntry(kind), count);
 }
 
 std::int16_t clsPlayer::Wins() const {
@@ -87,8 +86,7 @@ std::int16_t clsPlayer::Wins() const {
 }
 
 void clsPlayer::setWins(std::int16_t wins) {
-    UserData().Wins = wins;
-    saveCovered();
+    storeCovered(UserData().Wins, wins);
 }
 
 std::int16_t clsPlayer::Losses() const {
@@ -96,8 +94,7 @@ std::int16_t clsPlayer::Losses() const {
 }
 
 void clsPlayer::setLosses(std::int16_t losses) {
-    UserData().Losses = losses;
-    saveCovered();
+    storeCovered(UserData().Losses, losses);
 }
 
 std::uint8_t clsPlayer::Level() const {
@@ -105,8 +102,7 @@ std::uint8_t clsPlayer::Level() const {
 }
 
 void clsPlayer::setLevel(std::uint8_t level) {
-    UserData().Level = level;
-    saveCovered();
+    storeCovered(UserData().Level, level);
 }
 
 std::int32_t clsPlayer::Highscore() const {
@@ -114,8 +110,7 @@ std::int32_t clsPlayer::Highscore() const {
 }
 
 void clsPlayer::setHighscore(std::int32_t highscore) {
-    UserData().Highscore = highscore;
-    saveCovered();
+    storeCovered(UserData().Highscore, highscore);
 }
 
 QString clsPlayer::OnlineID() const {

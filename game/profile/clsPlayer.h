@@ -43,7 +43,7 @@ public:
 private:
     clsPlayer() = default;
     // Stores a campaign value with a new checksum and saves the record.
-    static void saveCovered();
+    static void storeCovered(std::int32_t& field, std::int32_t value);
 
     std::int32_t m_matchCredits = 0;
     std::array<std::int16_t, 4> m_handCards{};

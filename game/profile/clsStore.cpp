@@ -137,6 +137,11 @@ void clsStore::WriteUserData() {
         ShowMessage(clsLanguage::instance().SettingsSaveFailed());
 }
 
+void clsStore::storeSetting(std::int32_t& field, std::int32_t value) {
+    field = value;
+    WriteUserData();
+}
+
 void clsStore::SetChecksum() {
     UserData().Checksum = ComputeChecksum();
 }
@@ -159,8 +164,7 @@ std::int32_t clsStore::SidedeckCard(int index) const {
 }
 
 void clsStore::setSidedeckCard(int index, std::int32_t kind) {
-    sidedeckEntry(index) = kind;
-    WriteUserData();
+    storeSetting(sidedeckEntry(index), kind);
 }
 
 QString clsStore::LanguageFile() const {
@@ -177,8 +181,7 @@ std::int16_t clsStore::MusicFile() const {
 }
 
 void clsStore::setMusicFile(std::int16_t track) {
-    UserData().MusicFile = track;
-    WriteUserData();
+    storeSetting(UserData().MusicFile, track);
 }
 
 std::int32_t clsStore::Port() const {
@@ -186,8 +189,7 @@ std::int32_t clsStore::Port() const {
 }
 
 void clsStore::setPort(std::int32_t port) {
-    UserData().Port = port;
-    WriteUserData();
+    storeSetting(UserData().Port, port);
 }
 
 std::int16_t clsStore::SidedeckSaveMode() const {

@@ -70,6 +70,8 @@ private:
     void upgradeRecord();
     bool failLoad();
     std::int32_t& sidedeckEntry(int index) const;
+    // Settings are not covered by the checksum: stored and saved, nothing else.
+    void storeSetting(std::int32_t& field, std::int32_t value);
 
     std::unique_ptr<UserDataFile> m_file;
     std::unique_ptr<InstanceLock> m_lock;
