@@ -3,6 +3,7 @@
 #include "shell/Look.h"
 
 #include <QLinearGradient>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -39,9 +40,12 @@ void PlateButton::paintEvent(QPaintEvent*) {
         painter.fillRect(8, height() - 4, width() - 16, 1, Look::Blue);
 }
 
+// Taken here: a move over the button must not also reach the window behind it, which would
+// clear the highlight again.
 void PlateButton::mouseMoveEvent(QMouseEvent* event) {
     Q_EMIT pointerMoved();
     EnterButton::mouseMoveEvent(event);
+    event->accept();
 }
 
 void PlateButton::enterEvent(QEnterEvent* event) {
