@@ -44,5 +44,9 @@ void HoverButton::keyPressEvent(QKeyEvent* event) {
         click();
         return;
     }
-    QAbstractButton::keyPressEvent(event);
+    if (event->key() == Qt::Key_Space) {
+        QAbstractButton::keyPressEvent(event);
+        return;
+    }
+    event->ignore();
 }

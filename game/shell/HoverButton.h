@@ -4,7 +4,8 @@
 
 // The behaviour the game's own buttons share: the hover sound once when the pointer arrives
 // (again only after it has left), the click sound, Space and Enter as a click. A disabled button
-// neither lights up nor sounds. Keys a button does not use go on to its window.
+// neither lights up nor sounds. Every other key goes on to the window, which may use it (Tab still
+// moves the focus).
 class HoverButton : public QAbstractButton {
     Q_OBJECT
 public:
