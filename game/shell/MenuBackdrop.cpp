@@ -102,7 +102,7 @@ void MenuBackdrop::paintBrovel(QPainter& painter) {
         painter.save();
         painter.translate(pivot);
         painter.rotate(-28.0 + 14.0 * static_cast<double>(i));
-        painter.translate(-CardPainter::Width / 2.0, -210);
+        painter.translate(-CardPainter::Width / 2.0, -262);
         painter.drawPixmap(0, 0, CardPainter::Face(faces[i]));
         painter.restore();
     }

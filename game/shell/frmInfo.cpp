@@ -17,7 +17,7 @@ constexpr int Margin = 16;
 QString creditLines() {
     return QStringLiteral("Game design and programming: the QueltaBrovel team\n"
                           "Card art, menu art and music: made by the game's own generators\n"
-                          "Font: Jura, under the SIL Open Font License (licence beside the game)");
+                          "Font: Jura, SIL Open Font License");
 }
 
 QString disclaimerText() {

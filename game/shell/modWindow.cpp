@@ -3,13 +3,13 @@
 #include "shell/ManualWindowMove.h"
 
 #include <QApplication>
-#include <QBitmap>
 #include <QImage>
 #include <QPointer>
 #include <QRegion>
 #include <QScopedValueRollback>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 namespace {
 
@@ -23,6 +23,50 @@ QPointer<QWidget>& mainWindow() {
 // Names of the windows that stay when the others are closed.
 const QString MainName = QStringLiteral("frmMain");
 const QString GameName = QStringLiteral("frmGame");
+
+// The runs of pixels of one row that are not in the key colour.
+QList<QRect> rowRuns(const QImage& image, int y, QRgb key) {
+    QList<QRect> runs;
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    int x = 0;
+    while (x < image.width()) {
+        while (x < image.width() && line[x] == key)
+            ++x;
+        const int start = x;
+        while (x < image.width() && line[x] != key)
+            ++x;
+        if (x > start)
+            runs.append(QRect(start, y, x - start, 1));
+    }
+    return runs;
+}
+
+// Every pixel not in the key colour. Rows with the same runs are joined into taller rectangles,
+// which keeps the region small for outlines that are mostly straight.
+QRegion regionWithout(const QImage& image, QRgb key) {
+    QRegion region;
+    QList<QRect> band;
+    auto sameColumns = [](const QList<QRect>& a, const QList<QRect>& b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                          [](const QRect& l, const QRect& r) {
+                              return l.left() == r.left() && l.width() == r.width();
+                          });
+    };
+    for (int y = 0; y < image.height(); ++y) {
+        const QList<QRect> runs = rowRuns(image, y, key);
+        if (!band.isEmpty() && sameColumns(band, runs)) {
+            for (QRect& r : band)
+                r.setBottom(y);
+            continue;
+        }
+        for (const QRect& r : band)
+            region += r;
+        band = runs;
+    }
+    for (const QRect& r : band)
+        region += r;
+    return region;
+}
 
 } // namespace
 
@@ -42,9 +86,7 @@ void modWindow::RefreshColourKey(QWidget* window) {
     QImage background(window->size(), QImage::Format_RGB32);
     background.fill(Qt::black);
     window->render(&background, {}, {}, QWidget::DrawWindowBackground | QWidget::IgnoreMask);
-    const QImage cut =
-        background.createMaskFromColor(QRgb(key.toUInt()) | 0xff000000u, Qt::MaskOutColor);
-    window->setMask(QRegion(QBitmap::fromImage(cut)));
+    window->setMask(regionWithout(background, QRgb(key.toUInt()) | 0xff000000u));
 }
 
 void modWindow::DragWindow(QWidget* window) {

@@ -7,26 +7,14 @@
 #include <unistd.h>
 
 namespace {
-std::string procFile(pid_t pid, const char* name) {
+
+std::string procFile(pid_t pid, const std::string& name) {
     return "/proc/" + std::to_string(pid) + "/" + name;
 }
-} // namespace
 
-long ProcessFigures::PssKilobytes(pid_t pid) {
-    std::ifstream rollup(procFile(pid, "smaps_rollup"));
-    std::string key;
-    long value = 0;
-    while (rollup >> key >> value) {
-        if (key == "Pss:")
-            return value;
-        rollup.ignore(256, '\n');
-    }
-    return -1;
-}
-
-// Fields 14 and 15 of stat, counted after the parenthesised command name.
-double ProcessFigures::CpuSeconds(pid_t pid) {
-    std::ifstream stat(procFile(pid, "stat"));
+// Fields 14 and 15 of stat (user and system ticks), counted after the command name.
+double cpuSecondsFrom(const std::string& statFile) {
+    std::ifstream stat(statFile);
     const std::string line((std::istreambuf_iterator<char>(stat)), {});
     std::istringstream rest(line.substr(line.rfind(')') + 2));
     std::string field;
@@ -36,4 +24,24 @@ double ProcessFigures::CpuSeconds(pid_t pid) {
             ticks += std::stol(field);
     }
     return static_cast<double>(ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+} // namespace
+
+long ProcessFigures::PssKilobytes(pid_t pid) {
+    std::ifstream rollup(procFile(pid, "smaps_rollup"));
+    std::string line;
+    while (std::getline(rollup, line)) {
+        if (line.rfind("Pss:", 0) == 0)
+            return std::stol(line.substr(4));
+    }
+    return -1;
+}
+
+double ProcessFigures::CpuSeconds(pid_t pid) {
+    return cpuSecondsFrom(procFile(pid, "stat"));
+}
+
+double ProcessFigures::WindowThreadCpuSeconds(pid_t pid) {
+    return cpuSecondsFrom(procFile(pid, "task/" + std::to_string(pid) + "/stat"));
 }

@@ -9,5 +9,7 @@ namespace ProcessFigures {
 long PssKilobytes(pid_t pid);
 // Processor time used so far (user + system), in seconds.
 double CpuSeconds(pid_t pid);
+// The same for the window thread alone (music decoding and sound mixing run in others).
+double WindowThreadCpuSeconds(pid_t pid);
 
 } // namespace ProcessFigures

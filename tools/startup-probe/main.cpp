@@ -98,10 +98,12 @@ void reportIdle(xcb_connection_t* x, const std::string& program,
     timeToFirstFrame(x, program, env, &pid);
     std::this_thread::sleep_for(3s);
     const double before = ProcessFigures::CpuSeconds(pid);
+    const double windowBefore = ProcessFigures::WindowThreadCpuSeconds(pid);
     std::this_thread::sleep_for(std::chrono::seconds(idleSeconds));
     const double used = ProcessFigures::CpuSeconds(pid) - before;
-    std::printf("idle cpu over %d s: %.2f s (%.1f %%)\n", idleSeconds, used,
-                100.0 * used / idleSeconds);
+    const double windowUsed = ProcessFigures::WindowThreadCpuSeconds(pid) - windowBefore;
+    std::printf("idle cpu over %d s: %.2f s (%.1f %%), window thread %.2f s\n", idleSeconds, used,
+                100.0 * used / idleSeconds, windowUsed);
     std::printf("pss: %.1f MB\n", ProcessFigures::PssKilobytes(pid) / 1024.0);
     stop(pid);
 }
