@@ -6,7 +6,6 @@
 #include "rules/GameError.h"
 #include "rules/GameState.h"
 #include "rules/Random.h"
-#include "shell/Ports.h"
 
 #include <set>
 
@@ -44,9 +43,7 @@ TEST_F(OpponentHandTest, SingleGameTiersFollowTheHighscore) {
 }
 
 TEST_F(OpponentHandTest, AnEmptySideDeckIsReportedAndTheHandKept) {
-    std::vector<QString> messages;
-    Ports::installShowMessage(
-        [&](const QString& m, const QString&, const QString&) { messages.push_back(m); });
+    const std::vector<QString>& messages = shownMessages;
     clsPlayer::instance().setHighscore(50);
     Random::SetSequence({0.0, 0.3, 0.5, 0.99999999});
     opponent.AI_CreateHandCards();

@@ -4,7 +4,6 @@
 #include "rules/CardText.h"
 #include "rules/Random.h"
 #include "rules/clsCardPool.h"
-#include "shell/Ports.h"
 
 #include <array>
 
@@ -71,7 +70,9 @@ TEST(CardKind, HandTextsListTextsAndFaces) {
     }
 }
 
-TEST(CardPool, HoldsFourOfEachValueWhateverTheDraws) {
+class CardPool : public TableFixture {};
+
+TEST_F(CardPool, HoldsFourOfEachValueWhateverTheDraws) {
     for (std::uint64_t seed = 1; seed <= 50; ++seed) {
         Random::Seed(seed);
         clsCardPool& pool = clsCardPool::instance();
@@ -85,10 +86,8 @@ TEST(CardPool, HoldsFourOfEachValueWhateverTheDraws) {
     }
 }
 
-TEST(CardPool, DealsFromTheTopAndRebuildsAnExhaustedDeck) {
-    std::vector<QString> messages;
-    Ports::installShowMessage(
-        [&](const QString& m, const QString&, const QString&) { messages.push_back(m); });
+TEST_F(CardPool, DealsFromTheTopAndRebuildsAnExhaustedDeck) {
+    const std::vector<QString>& messages = shownMessages;
     Random::Seed(7);
     clsCardPool& pool = clsCardPool::instance();
     pool.CreateNew();

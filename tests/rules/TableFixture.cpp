@@ -8,11 +8,14 @@
 #include "rules/GameState.h"
 #include "rules/Random.h"
 #include "rules/clsCardPool.h"
+#include "shell/Ports.h"
 
 #include <memory>
 
 void TableFixture::SetUp() {
     ports.model = &table.model();
+    Ports::installShowMessage(
+        [this](const QString& m, const QString&, const QString&) { shownMessages.push_back(m); });
     clsStore::instance().setFileAccess(std::make_unique<MemoryUserDataFile>());
     clsLanguage& texts = clsLanguage::instance();
     for (int t = 0; t < clsLanguage::TextCount; ++t)
@@ -20,6 +23,10 @@ void TableFixture::SetUp() {
     GameState::instance().GameMode = GameState::SingleGame;
     for (int i = 0; i < 4; ++i)
         clsPlayer::instance().setHandCard(i, static_cast<std::int16_t>(i));
+}
+
+void TableFixture::TearDown() {
+    Ports::installShowMessage(nullptr);
 }
 
 void TableFixture::StartWithPlayerToMove() {

@@ -14,8 +14,11 @@ class TableFixture : public ::testing::Test {
 protected:
     RecordingPorts ports;
     GameTable table{ports};
+    // What went to the program's own message box (deck, error reports).
+    std::vector<QString> shownMessages;
 
     void SetUp() override;
+    void TearDown() override;
     // Starts a match in which side 0 begins, shows the table, then empties slots 0..17.
     void StartWithPlayerToMove();
     // Lays texts on a side's table from its first slot; main-deck cards unless face given.
