@@ -29,6 +29,9 @@ constexpr std::int32_t ColourKey = 0xff00ff;
 constexpr int ReadyInterval = 500;
 constexpr QRect MenuColumn{372, 128, 190, 26};
 constexpr int MenuRowStep = 36;
+// Long enough for the event loop to go idle once, which is when the first frame reaches the
+// screen; starting the music player takes longer than drawing the whole menu.
+constexpr int DeferredStartMs = 100;
 const QString WebSite = QStringLiteral("localhost:8787");
 
 std::map<frmMain::Screen, std::function<void()>>& openers() {
@@ -135,7 +138,7 @@ void frmMain::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, m_backdrop);
     if (!m_firstFrameShown) {
         m_firstFrameShown = true;
-        QTimer::singleShot(0, this, &frmMain::startDeferredWork);
+        QTimer::singleShot(DeferredStartMs, this, &frmMain::startDeferredWork);
     }
 }
 
