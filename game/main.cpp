@@ -1,5 +1,7 @@
+#include "campaign/frmCampaign.h"
 #include "shell/frmMain.h"
 #include "shell/modShell.h"
+#include "sidedeck/frmSelectCards.h"
 
 #include <QApplication>
 
@@ -9,6 +11,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     modShell::InstallShellPorts();
     modShell::LoadProgramFont(QCoreApplication::applicationDirPath());
+    frmMain::setOpener(frmMain::Screen::SideDeckSelection, &frmSelectCards::Open);
+    frmMain::setOpener(frmMain::Screen::Campaign, &frmCampaign::Open);
     frmMain menu;
     if (!menu.Load())
         return 0;
