@@ -1,4 +1,5 @@
 #include "campaign/frmCampaign.h"
+#include "campaign/frmCampaign.h"
 #include "shell/frmMain.h"
 #include "shell/modShell.h"
 #include "sidedeck/frmSelectCards.h"
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     modShell::InstallShellPorts();
     modShell::LoadProgramFont(QCoreApplication::applicationDirPath());
     frmMain::setOpener(frmMain::Screen::SideDeckSelection, &frmSelectCards::Open);
+    frmMain::setOpener(frmMain::Screen::Campaign, &frmCampaign::Open);
     frmMain::setOpener(frmMain::Screen::Campaign, &frmCampaign::Open);
     frmMain menu;
     if (!menu.Load())

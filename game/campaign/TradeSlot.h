@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QAbstractButton>
+
+// One place of the trade window's card strip: a small card picture with its caption beside it,
+// framed and coloured while its kind is the selected one.
+class TradeSlot : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit TradeSlot(QWidget* parent = nullptr);
+
+    // The kind shown (its caption is the button's text).
+    void setKind(int kind, const QString& caption);
+    void setSelected(bool selected);
+    bool isSelected() const { return m_selected; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int m_face = -1;
+    bool m_selected = false;
+};
