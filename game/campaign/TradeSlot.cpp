@@ -18,6 +18,7 @@ TradeSlot::TradeSlot(QWidget* parent) : QAbstractButton(parent) {
 
 void TradeSlot::setKind(int kind, const QString& caption) {
     m_face = CardKind::Face(kind);
+    m_notation = CardKind::ListText(kind);
     setText(caption);
     setAccessibleName(caption);
     update();
@@ -32,8 +33,13 @@ void TradeSlot::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const int top = (height() - CardHeight) / 2;
-    if (m_face >= 0)
-        p.drawPixmap(QRect(4, top, CardWidth, CardHeight), CardPainter::Face(m_face));
+    const QRect card(4, top, CardWidth, CardHeight);
+    if (m_face >= 0) {
+        p.drawPixmap(card, CardPainter::Face(m_face));
+        p.setFont(Look::DisplayFont(7));
+        p.setPen(Qt::white);
+        p.drawText(card, Qt::AlignCenter, m_notation);
+    }
     p.setFont(Look::DisplayFont(10));
     p.setPen(m_selected ? Look::Hover : Look::Blue);
     p.drawText(rect().adjusted(CardWidth + 14, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, text());

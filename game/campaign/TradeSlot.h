@@ -19,5 +19,6 @@ protected:
 
 private:
     int m_face = -1;
+    QString m_notation; // written on the card, as on the table
     bool m_selected = false;
 };

@@ -1,9 +1,9 @@
 #include "campaign/frmCampaign.h"
 
 #include "campaign/CampaignBoard.h"
+#include "campaign/CampaignLabel.h"
 #include "campaign/PortraitPainter.h"
 #include "campaign/frmTrade.h"
-#include "shell/Look.h"
 #include "shell/ctlButton.h"
 #include "shell/modWindow.h"
 #include "sidedeck/frmSelectCards.h"
@@ -50,15 +50,7 @@ frmCampaign::frmCampaign(QWidget* parent)
 }
 
 QLabel* frmCampaign::makeLabel(const QString& name, const QRect& place, int pointSize) {
-    auto* label = new QLabel(this);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(Look::DisplayFont(pointSize));
-    label->setStyleSheet(QStringLiteral("color: rgb(0, 166, 247);"));
-    label->setGeometry(place);
-    // Labels and the portrait are background: pressing them moves the window.
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return label;
+    return MakeCampaignLabel(this, name, place, pointSize);
 }
 
 void frmCampaign::layOut() {

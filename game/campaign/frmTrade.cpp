@@ -1,10 +1,10 @@
 #include "campaign/frmTrade.h"
 
 #include "campaign/CampaignBoard.h"
+#include "campaign/CampaignLabel.h"
 #include "campaign/TradeScrollBar.h"
 #include "campaign/TradeSlot.h"
 #include "profile/clsLanguage.h"
-#include "shell/Look.h"
 #include "shell/ctlButton.h"
 #include "sound/modSoundSystem.h"
 
@@ -60,16 +60,11 @@ frmTrade::frmTrade(QWidget* parent)
     ShowStrip();
 }
 
+// Details may run over several lines, from the top of their place.
 QLabel* frmTrade::makeLabel(const QString& name, const QRect& place, int pointSize) {
-    auto* label = new QLabel(this);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(Look::DisplayFont(pointSize));
-    label->setStyleSheet(QStringLiteral("color: rgb(0, 166, 247);"));
-    label->setGeometry(place);
+    QLabel* label = MakeCampaignLabel(this, name, place, pointSize);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
 }
 
