@@ -4,6 +4,7 @@
 #include "shell/ctlButton.h"
 #include "shell/ctlToolbox.h"
 
+#include <QAccessible>
 #include <QEnterEvent>
 #include <QKeyEvent>
 #include <QSignalSpy>
@@ -109,6 +110,21 @@ TEST_F(ControlsTest, ToolboxIsACloseOrMinimiseButtonThatClicksWithSound) {
     QTest::mouseClick(toolbox, Qt::LeftButton);
     EXPECT_EQ(clicks.count(), 1);
     EXPECT_EQ(countOf(ClickSound), 1);
+}
+
+TEST_F(ControlsTest, AssistiveToolsFindThemAsNamedButtons) {
+    button->setCaption(QStringLiteral("Campaign"));
+    const std::vector<std::pair<QWidget*, QString>> cases{
+        {button, QStringLiteral("Campaign")},
+        {toolbox, toolbox->text()},
+    };
+    for (const auto& [widget, name] : cases) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->role(), QAccessible::Button);
+        EXPECT_FALSE(name.isEmpty());
+        EXPECT_EQ(a->text(QAccessible::Name), name);
+    }
 }
 
 } // namespace

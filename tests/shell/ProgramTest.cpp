@@ -95,6 +95,26 @@ TEST_F(ProgramTest, SingleGameButtonSetsModeAndCreditsThenOpensTheSelection) {
     EXPECT_EQ(opened, 1);
 }
 
+TEST_F(ProgramTest, MenuButtonsShowTheirLanguageTexts) {
+    clsLanguage& t = clsLanguage::instance();
+    const std::vector<std::pair<QString, void (clsLanguage::*)(const QString&)>> buttons{
+        {QStringLiteral("cmdSettings"), &clsLanguage::setOptions},
+        {QStringLiteral("cmdCampaign"), &clsLanguage::setCampaign},
+        {QStringLiteral("cmdSinglegame"), &clsLanguage::setSinglegame},
+        {QStringLiteral("cmdMultiPlayer"), &clsLanguage::setMultiplayer},
+        {QStringLiteral("cmdInfo"), &clsLanguage::setInfo},
+        {QStringLiteral("cmdUpdate"), &clsLanguage::setUpdate},
+        {QStringLiteral("cmdHelp"), &clsLanguage::setUserGuide},
+        {QStringLiteral("cmdEnd"), &clsLanguage::setQuit},
+    };
+    for (const auto& [name, set] : buttons)
+        (t.*set)(QStringLiteral("text of ") + name);
+    frmMain menu;
+    menu.Form_Language();
+    for (const auto& [name, set] : buttons)
+        EXPECT_EQ(menu.findChild<ctlButton*>(name)->Caption(), QStringLiteral("text of ") + name);
+}
+
 TEST_F(ProgramTest, F1OpensTheUserGuideLikeItsButton) {
     UrlCatcher catcher;
     frmMain menu;
