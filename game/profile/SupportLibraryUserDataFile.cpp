@@ -1,5 +1,6 @@
 #include "profile/SupportLibraryUserDataFile.h"
 
+#include "profile/SupportLibraryPath.h"
 #include "shell/Ports.h"
 
 #include <QCoreApplication>
@@ -7,18 +8,6 @@
 namespace {
 // Our number for "the support library could not be used".
 constexpr long SupportLibraryMissing = 48;
-
-// The library's exact file name: the game program beside it is called QueltaBrovel too, so a
-// bare name would let the loader pick the program.
-QString libraryFileName() {
-#if defined(Q_OS_WIN)
-    return QStringLiteral("QueltaBrovel.dll");
-#elif defined(Q_OS_MACOS)
-    return QStringLiteral("libQueltaBrovel.dylib");
-#else
-    return QStringLiteral("libQueltaBrovel.so");
-#endif
-}
 } // namespace
 
 SupportLibraryUserDataFile::SupportLibraryUserDataFile(QString folder)
@@ -44,7 +33,7 @@ bool SupportLibraryUserDataFile::bind(const QString& caller) {
         return m_get && m_set;
     m_bindTried = true;
     const QString folder = m_folder.isEmpty() ? QCoreApplication::applicationDirPath() : m_folder;
-    m_library.setFileName(folder + u'/' + libraryFileName());
+    m_library.setFileName(SupportLibraryPath(folder));
     m_get = reinterpret_cast<RecordFunction>(m_library.resolve("GetUserData"));
     m_set = reinterpret_cast<RecordFunction>(m_library.resolve("SetUserData"));
     if (m_get && m_set)

@@ -1,19 +1,18 @@
 #include "sound/LibrarySoundBank.h"
 
+#include "profile/SupportLibraryPath.h"
+
 #include <QCoreApplication>
-#include <QDir>
 
 LibrarySoundBank::LibrarySoundBank(QString folder) : folder_(std::move(folder)) {
 }
 
-// QLibrary adds the platform's prefix and suffix, so "QueltaBrovel" finds libQueltaBrovel.so
-// here and QueltaBrovel.dll on Windows.
 void LibrarySoundBank::bind() {
     if (bound_)
         return;
     bound_ = true;
     const QString folder = folder_.isEmpty() ? QCoreApplication::applicationDirPath() : folder_;
-    library_.setFileName(QDir(folder).filePath(QStringLiteral("QueltaBrovel")));
+    library_.setFileName(SupportLibraryPath(folder));
     if (!library_.load())
         return;
     init_ = reinterpret_cast<InitFunction>(library_.resolve("DirectSoundInit"));
