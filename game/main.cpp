@@ -1,5 +1,4 @@
 #include "campaign/frmCampaign.h"
-#include "campaign/frmCampaign.h"
 #include "shell/frmMain.h"
 #include "shell/modShell.h"
 #include "sidedeck/frmSelectCards.h"
@@ -13,7 +12,6 @@ int main(int argc, char** argv) {
     modShell::InstallShellPorts();
     modShell::LoadProgramFont(QCoreApplication::applicationDirPath());
     frmMain::setOpener(frmMain::Screen::SideDeckSelection, &frmSelectCards::Open);
-    frmMain::setOpener(frmMain::Screen::Campaign, &frmCampaign::Open);
     frmMain::setOpener(frmMain::Screen::Campaign, &frmCampaign::Open);
     frmMain menu;
     if (!menu.Load())
