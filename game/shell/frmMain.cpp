@@ -100,6 +100,8 @@ ctlButton* frmMain::addMenuButton(const QString& name, int row, std::function<vo
 }
 
 bool frmMain::Load() {
+    // Placed first, so that start-up messages appear where the menu will be.
+    modWindow::CenterOverMain(this);
     modSoundSystem::InitSound(static_cast<std::intptr_t>(winId()));
     Random::SeedFromClock();
     if (!clsStore::instance().Initialize())

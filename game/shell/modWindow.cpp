@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QRegion>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -107,11 +108,23 @@ void modWindow::setMainWindow(QWidget* window) {
 
 void modWindow::CenterOverMain(QWidget* window) {
     const QWidget* main = MainWindow();
-    if (!main || main == window)
+    const QScreen* screen = (main ? main : window)->screen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    // The main menu itself is centred on its screen; every other window over the main menu.
+    const QRect over = (!main || main == window) ? area : main->frameGeometry();
+    if (over.isEmpty())
         return;
-    const QRect over = main->frameGeometry();
-    window->move(over.left() + (over.width() - window->width()) / 2,
-                 over.top() + (over.height() - window->height()) / 2);
+    QRect placed(QPoint(), window->size());
+    placed.moveCenter(over.center());
+    // A window larger than the menu (the table, the side deck) must not slide off the screen,
+    // where its buttons could not be reached.
+    if (!area.isEmpty()) {
+        placed.moveRight(std::min(placed.right(), area.right()));
+        placed.moveBottom(std::min(placed.bottom(), area.bottom()));
+        placed.moveLeft(std::max(placed.left(), area.left()));
+        placed.moveTop(std::max(placed.top(), area.top()));
+    }
+    window->move(placed.topLeft());
 }
 
 void modWindow::UnloadOtherForms(bool alsoGame) {

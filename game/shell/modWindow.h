@@ -22,7 +22,8 @@ void DragWindow(QWidget* window);
 // The main menu window, which secondary windows centre over. Null before it exists.
 QWidget* MainWindow();
 void setMainWindow(QWidget* window);
-// Centres window over the main window, wherever that was dragged.
+// Centres window over the main window, wherever that was dragged, keeping it on the screen;
+// the main window itself is centred on its screen.
 void CenterOverMain(QWidget* window);
 
 // Closes every window except the main window and the game table; with alsoGame the table too.
