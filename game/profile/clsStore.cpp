@@ -47,6 +47,10 @@ void clsStore::setInstanceLockPath(const QString& path) {
     m_lockPath = path;
 }
 
+void clsStore::ReleaseInstanceLock() {
+    m_lock->release();
+}
+
 bool clsStore::Initialize() {
     if (!loadOrCreateRecord())
         return false;

@@ -31,6 +31,8 @@ public:
     // Where Initialize() takes the one-game-per-profile lock; by default beside User.dat in the
     // per-user data folder. An empty path turns the check off (the headless simulator).
     void setInstanceLockPath(const QString& path);
+    // Gives the profile free for the next start; the program's end calls it.
+    void ReleaseInstanceLock();
 
     // Read, create defaults, load the language, refuse a second instance or a damaged record,
     // upgrade an older version stamp. Returns false when the program must end (the message was

@@ -1,5 +1,6 @@
 #include "shell/modShell.h"
 
+#include "profile/clsStore.h"
 #include "shell/Look.h"
 #include "shell/Ports.h"
 #include "shell/frmMessage.h"
@@ -36,6 +37,8 @@ bool modShell::LoadProgramFont(const QString& folder) {
 void modShell::TerminateProgram() {
     QThread::msleep(EndDelayMs);
     modSoundSystem::ReleaseSound();
+    // The process ends without running destructors, so the profile lock is given back here.
+    clsStore::instance().ReleaseInstanceLock();
     std::fflush(nullptr);
     std::_Exit(EXIT_SUCCESS);
 }

@@ -67,4 +67,19 @@ TEST_F(SecondInstanceTest, TheRunningGameHoldsTheLockAndAnEndedOneReleasesIt) {
     EXPECT_EQ(ended.exitCode(), 0);
     EXPECT_FALSE(QFileInfo::exists(m_folder.filePath(QStringLiteral("ended.lock"))));
 }
+
+// The program ends without running destructors, so it gives the lock back explicitly; the next
+// game on the profile then starts without waiting for a stale-lock check.
+TEST_F(SecondInstanceTest, AGivenBackLockLetsTheNextGameStart) {
+    ASSERT_TRUE(clsStore::instance().Initialize());
+    ASSERT_TRUE(QFileInfo::exists(lockPath()));
+
+    clsStore::instance().ReleaseInstanceLock();
+
+    EXPECT_FALSE(QFileInfo::exists(lockPath()));
+    QProcess next;
+    ASSERT_TRUE(startHolder(next, lockPath()));
+    next.closeWriteChannel();
+    EXPECT_TRUE(next.waitForFinished(10000));
+}
 } // namespace
