@@ -1,16 +1,16 @@
 #include "rules/frmGame.h"
 
-#include "opponent/clsOpponent.h"
 #include "profile/clsLanguage.h"
-#include "profile/clsPlayer.h"
-#include "profile/clsStore.h"
 #include "rules/CardFace.h"
 #include "rules/CardView.h"
+#include "rules/ChatStrip.h"
 #include "rules/GameState.h"
 #include "rules/PlateButton.h"
+#include "rules/ScoreBoard.h"
 #include "rules/TableArt.h"
+#include "rules/TableHighlights.h"
+#include "rules/TableLabel.h"
 #include "rules/TableLayout.h"
-#include "shell/Look.h"
 #include "shell/Ports.h"
 #include "shell/frmMessage.h"
 #include "shell/modWindow.h"
@@ -20,18 +20,12 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTimer>
 #include <cmath>
 
 namespace {
-
-constexpr int HoverSound = 3;
-constexpr int ChatSound = 2;
-const QString LabelColour = QStringLiteral("color: rgb(173, 173, 151);");
 
 double& waitScale() {
     static double scale = 1.0;
@@ -52,12 +46,10 @@ void frmGame::setWaitScale(double scale) {
 
 frmGame::frmGame()
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_table(*this),
-      lblPlayerName(makeLabel(QStringLiteral("lblPlayerName"), {176, 80}, 270, 12)),
-      lblOpponentName(makeLabel(QStringLiteral("lblOpponentName"), {592, 80}, 250, 12)),
-      lblPlayerCount(makeLabel(QStringLiteral("lblPlayerCount"), {461, 88}, 40, 18)),
-      lblOpponentCount(makeLabel(QStringLiteral("lblOpponentCount"), {530, 88}, 40, 18)),
-      lblPlayerHand(makeLabel(QStringLiteral("lblPlayerHand"), {152, 456}, 300, 11)),
-      lblOpponentHand(makeLabel(QStringLiteral("lblOpponentHand"), {552, 456}, 300, 11)) {
+      m_looks(new TableHighlights(this)), m_scores(new ScoreBoard(this)),
+      lblPlayerHand(MakeTableLabel(this, QStringLiteral("lblPlayerHand"), {152, 456}, 300, 11)),
+      lblOpponentHand(
+          MakeTableLabel(this, QStringLiteral("lblOpponentHand"), {552, 456}, 300, 11)) {
     setObjectName(QStringLiteral("frmGame"));
     const bool multiplayer = GameState::instance().isMultiplayer();
     setFixedSize(TableLayout::Width, multiplayer ? TableLayout::ChatHeight : TableLayout::Height);
@@ -66,7 +58,9 @@ frmGame::frmGame()
     makeCards();
     makeControls();
     makeButtons();
-    makeChatStrip();
+    m_chat = new ChatStrip(this);
+    connect(m_chat, &ChatStrip::Sent, this,
+            [this](const QString& line) { SendCommand(QStringLiteral("msg"), line); });
     TextsOnLoad();
     openTable() = this;
     frmMessage::setQuitConfirmedAction([] {
@@ -78,26 +72,8 @@ frmGame::frmGame()
 
 frmGame::~frmGame() = default;
 
-QLabel* frmGame::makeLabel(const QString& name, QPoint at, int width, int pointSize) {
-    auto* label = new QLabel(this);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(Look::DisplayFont(pointSize));
-    label->setStyleSheet(LabelColour);
-    label->setGeometry(QRect(at, QSize(width, pointSize * 2 + 4)));
-    // Passive labels belong to the background: pressing them moves the window.
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return label;
-}
-
-QLabel* frmGame::makePicture(const QString& name, const QPixmap& picture, QPoint at) {
-    auto* label = new QLabel(this);
-    label->setObjectName(name);
-    label->setPixmap(picture);
-    label->setGeometry(QRect(at, picture.size()));
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label->hide();
-    return label;
+bool frmGame::HighlightFlag() const {
+    return m_looks->Flag();
 }
 
 void frmGame::makeCards() {
@@ -134,8 +110,7 @@ void frmGame::makeControls() {
             control = new PlateButton(this, 9);
             control->setGeometry(
                 QRect(QPoint(left + offset, TableLayout::ControlTop), TableLayout::ControlSize));
-            connect(control, &PlateButton::pointerMoved, this,
-                    [this, c = control] { HighlightControl(c); });
+            m_looks->addControl(control);
             control->hide();
         }
         imgFlip[at]->setObjectName(QStringLiteral("imgFlip%1").arg(i));
@@ -147,16 +122,8 @@ void frmGame::makeControls() {
         connect(imgValueChange[at], &QAbstractButton::clicked, this,
                 [this, i] { Run([this, i] { m_table.MagnitudeClick(i); }); });
     }
-    for (std::size_t side = 0; side < imgRed.size(); ++side)
-        imgRed[side] = makePicture(QStringLiteral("imgRed%1").arg(side), TableArt::TurnLight(),
-                                   TableLayout::Lights[side]);
-    for (std::size_t m = 0; m < imgWin.size(); ++m)
-        imgWin[m] = makePicture(QStringLiteral("imgWin%1").arg(m), TableArt::WinMarker(),
-                                {TableLayout::MarkerLefts[m / 3], TableLayout::MarkerTops[m % 3]});
-    lblChange[0] = makeLabel(QStringLiteral("lblChange0"), {176, 639}, 340, 10);
-    lblChange[1] = makeLabel(QStringLiteral("lblChange1"), {176, 669}, 340, 10);
-    lblStands[0] = makeLabel(QStringLiteral("lblPlayerStands"), {176, 104}, 270, 9);
-    lblStands[1] = makeLabel(QStringLiteral("lblOpponentStands"), {592, 104}, 250, 9);
+    lblChange[0] = MakeTableLabel(this, QStringLiteral("lblChange0"), {176, 639}, 340, 10);
+    lblChange[1] = MakeTableLabel(this, QStringLiteral("lblChange1"), {176, 669}, 340, 10);
 }
 
 void frmGame::makeButtons() {
@@ -164,34 +131,15 @@ void frmGame::makeButtons() {
         auto* button = new PlateButton(this);
         button->setObjectName(QStringLiteral("lblButton%1").arg(i));
         button->setGeometry(TableLayout::Buttons[static_cast<std::size_t>(i)]);
-        connect(button, &PlateButton::pointerMoved, this, [this, i] { HighlightButton(i); });
+        m_looks->addButton(button);
         connect(button, &QAbstractButton::clicked, this, [this, i] {
             if (i == 3)
-                Send();
+                m_chat->Send();
             else
                 Run([this, i] { m_table.ButtonClick(i); });
         });
         lblButton[static_cast<std::size_t>(i)] = button;
     }
-}
-
-// The strip below the table: the chat box, the connection state and the input. Outside
-// multiplayer it lies below the window's lower edge and its input is disabled.
-void frmGame::makeChatStrip() {
-    chbChat = new QPlainTextEdit(this);
-    chbChat->setObjectName(QStringLiteral("chbChat"));
-    chbChat->setReadOnly(true);
-    chbChat->setGeometry(36, 776, 468, 112);
-    txtState = makeLabel(QStringLiteral("txtState"), {520, 776}, 388, 9);
-    txtMessage = new QLineEdit(this);
-    txtMessage->setObjectName(QStringLiteral("txtMessage"));
-    txtMessage->setGeometry(520, 796, 388, 24);
-    txtMessage->setEnabled(GameState::instance().isMultiplayer());
-    const QString field = QStringLiteral("color: rgb(173, 173, 151); background: rgb(14, 12, 10); "
-                                         "border: 1px solid rgb(96, 78, 30);");
-    chbChat->setStyleSheet(field);
-    txtMessage->setStyleSheet(field);
-    connect(txtMessage, &QLineEdit::returnPressed, this, &frmGame::Send);
 }
 
 void frmGame::TextsOnLoad() {
@@ -203,12 +151,7 @@ void frmGame::TextsOnLoad() {
         lblButton[i]->setText(captions[i]);
     lblChange[0]->setText(QString(QChar(0x00B1)) + QStringLiteral("  ") + t.ChangeSign());
     lblChange[1]->setText(QStringLiteral("1|2  ") + t.ChangeValue());
-    lblPlayerName->setText(clsPlayer::instance().Name());
-    lblOpponentName->setText(clsOpponent::instance().Name());
-    lblPlayerCount->setText(QStringLiteral("0"));
-    lblOpponentCount->setText(QStringLiteral("0"));
-    txtState->setText(t.state() + QStringLiteral(": ") + t.SckConnect());
-    txtMessage->setAccessibleName(t.sSend());
+    m_scores->TextsOnLoad();
     for (int i = 0; i < 4; ++i) {
         imgFlip[static_cast<std::size_t>(i)]->setAccessibleName(t.ChangeSign() + QLatin1Char(' ') +
                                                                 QString::number(i + 1));
@@ -219,7 +162,7 @@ void frmGame::TextsOnLoad() {
         back->setFace(CardFace::Back);
         back->show();
     }
-    AddChatLine(QStringLiteral("Quelta Brovel Online - v") + clsStore::instance().Version(), 0);
+    m_chat->TextsOnLoad();
     setWindowTitle(QStringLiteral("Quelta Brovel"));
 }
 
@@ -271,7 +214,7 @@ void frmGame::UploadStats(int) {
 }
 
 void frmGame::AddChatLine(const QString& line, int) {
-    chbChat->appendPlainText(line);
+    m_chat->AddChatLine(line);
 }
 
 void frmGame::SlotChanged(int slot) {
@@ -288,29 +231,23 @@ void frmGame::SlotChanged(int slot) {
 }
 
 void frmGame::CountsChanged(std::int16_t player, std::int16_t opponent) {
-    lblOpponentCount->setText(QString::number(opponent));
-    lblPlayerCount->setText(QString::number(player));
+    m_scores->CountsChanged(player, opponent);
 }
 
 void frmGame::TurnLight(int side) {
-    imgRed[0]->setVisible(side == 0);
-    imgRed[1]->setVisible(side == 1);
+    m_scores->TurnLight(side);
 }
 
 void frmGame::ShowWinMarker(int marker) {
-    imgWin[static_cast<std::size_t>(marker)]->show();
+    m_scores->ShowWinMarker(marker);
 }
 
 void frmGame::ButtonsNormal() {
-    m_highlight = true;
-    ClearHighlights();
+    m_looks->Normal();
 }
 
 void frmGame::ButtonsInactive() {
-    for (int i = 0; i < 2; ++i) {
-        m_highlight = false;
-        HighlightButton(i);
-    }
+    m_looks->Inactive();
 }
 
 void frmGame::HandControls(int handIndex, bool sign, bool magnitude) {
@@ -337,62 +274,11 @@ void frmGame::ReopenSideDeckSelection() {
 }
 
 void frmGame::SetStarted(int) {
-    for (QLabel* stands : lblStands)
-        stands->clear();
+    m_scores->ClearStands();
 }
 
 void frmGame::SideStands(int side) {
-    const QString name = side == 0 ? clsPlayer::instance().Name() : clsOpponent::instance().Name();
-    lblStands[static_cast<std::size_t>(side)]->setText(name + QLatin1Char(' ') +
-                                                       clsLanguage::instance().Stands());
-}
-
-// ---- Looks ----
-
-void frmGame::HighlightButton(int index) {
-    if (m_highlight)
-        return;
-    if (index >= GameTable::QuitButton || clsPlayer::instance().CanAct)
-        modSoundSystem::PlaySound(HoverSound);
-    lblButton[static_cast<std::size_t>(index)]->setHighlighted(true);
-    m_highlight = true;
-}
-
-// While side 1 moves, End Turn and Stand keep their highlighted look: it shows them inactive.
-void frmGame::ClearHighlights() {
-    if (!m_highlight)
-        return;
-    const bool canAct = clsPlayer::instance().CanAct;
-    for (std::size_t i = 0; i < lblButton.size(); ++i) {
-        if (i >= GameTable::QuitButton || canAct)
-            lblButton[i]->setHighlighted(false);
-    }
-    for (std::size_t i = 0; i < imgFlip.size(); ++i) {
-        imgFlip[i]->setHighlighted(false);
-        imgValueChange[i]->setHighlighted(false);
-    }
-    m_highlight = false;
-}
-
-void frmGame::HighlightControl(PlateButton* control) {
-    if (control->Highlighted())
-        return;
-    control->setHighlighted(true);
-    m_highlight = true;
-}
-
-void frmGame::Send() {
-    const QString text = txtMessage->text();
-    txtMessage->clear();
-    if (text.isEmpty()) {
-        ::ShowMessage(clsLanguage::instance().NoMessage());
-        return;
-    }
-    modSoundSystem::PlaySound(ChatSound);
-    const QString line =
-        QLatin1Char('[') + clsPlayer::instance().Name() + QStringLiteral("] ") + text;
-    AddChatLine(line, 1);
-    SendCommand(QStringLiteral("msg"), line);
+    m_scores->SideStands(side);
 }
 
 // ---- Window events ----
@@ -407,7 +293,7 @@ void frmGame::mousePressEvent(QMouseEvent*) {
 }
 
 void frmGame::mouseMoveEvent(QMouseEvent* event) {
-    ClearHighlights();
+    m_looks->ClearHighlights();
     QWidget::mouseMoveEvent(event);
 }
 

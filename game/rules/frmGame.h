@@ -8,10 +8,11 @@
 #include <array>
 
 class CardView;
+class ChatStrip;
 class PlateButton;
 class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
+class ScoreBoard;
+class TableHighlights;
 
 // The game table: a view of one match. It draws the table's model, forwards clicks and keys to
 // the match and gives the match its waits, messages, sounds and looks. Side 0 plays on the left
@@ -28,7 +29,7 @@ public:
     void StartMatch();
     const GameTable& table() const { return m_table; }
     // Set while a button or control shows its highlight: no second one until it is cleared.
-    bool HighlightFlag() const { return m_highlight; }
+    bool HighlightFlag() const;
 
     // The table's pauses are multiplied by this (tests shorten them; 1 in the program).
     static void setWaitScale(double scale);
@@ -67,40 +68,25 @@ private:
     void makeCards();
     void makeControls();
     void makeButtons();
-    void makeChatStrip();
     void TextsOnLoad();
-    QLabel* makeLabel(const QString& name, QPoint at, int width, int pointSize);
-    QLabel* makePicture(const QString& name, const QPixmap& picture, QPoint at);
 
-    void HighlightButton(int index);
-    void ClearHighlights();
-    void HighlightControl(PlateButton* control);
-    void Send();
     void Activate();
     // Every call into the match goes through here, so the window outlives whatever waits in it.
     template <typename F> void Run(F&& action);
 
     GameTable m_table;
     QPixmap m_backdrop;
+    TableHighlights* m_looks;
+    ScoreBoard* m_scores;
     std::array<CardView*, TableModel::SlotCount> imgCard{};
     std::array<CardView*, 4> imgOpponentHand{};
     std::array<PlateButton*, 4> imgFlip{};
     std::array<PlateButton*, 4> imgValueChange{};
     std::array<PlateButton*, 4> lblButton{};
-    std::array<QLabel*, 2> imgRed{};
-    std::array<QLabel*, 6> imgWin{};
-    std::array<QLabel*, 2> lblStands{};
-    QLabel* lblPlayerName;
-    QLabel* lblOpponentName;
-    QLabel* lblPlayerCount;
-    QLabel* lblOpponentCount;
     QLabel* lblPlayerHand;
     QLabel* lblOpponentHand;
     std::array<QLabel*, 2> lblChange{};
-    QPlainTextEdit* chbChat = nullptr;
-    QLineEdit* txtMessage = nullptr;
-    QLabel* txtState = nullptr;
-    bool m_highlight = false;
+    ChatStrip* m_chat = nullptr;
     bool m_closed = false;
     int m_depth = 0;
 };

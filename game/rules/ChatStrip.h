@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+
+// The strip below the game table: the chat box, the connection state and the message input.
+// Outside multiplayer it lies below the window's lower edge and its input is disabled. Its
+// pieces are the table's own children, so the table's Send button and keys reach them alike.
+class ChatStrip : public QObject {
+    Q_OBJECT
+public:
+    explicit ChatStrip(QWidget* table);
+
+    void TextsOnLoad();
+    void AddChatLine(const QString& line);
+    // Sends what the input holds: an empty input is refused with a message, anything else is
+    // written into the chat box under the player's name and announced.
+    void Send();
+
+Q_SIGNALS:
+    // A chat line of the player, for the other program.
+    void Sent(const QString& line);
+
+private:
+    QPlainTextEdit* chbChat;
+    QLabel* txtState;
+    QLineEdit* txtMessage;
+};

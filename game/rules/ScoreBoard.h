@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <array>
+#include <cstdint>
+
+class QLabel;
+class QPixmap;
+class QPoint;
+class QString;
+class QWidget;
+
+// The top of the game table: both sides' names and counts, their turn lights, the set-win
+// markers below the lights and the line that tells when a side stands. Its pieces are the
+// table's own passive children, painted over the table's background.
+class ScoreBoard : public QObject {
+public:
+    explicit ScoreBoard(QWidget* table);
+
+    void TextsOnLoad();
+    void CountsChanged(std::int16_t player, std::int16_t opponent);
+    void TurnLight(int side);
+    void ShowWinMarker(int marker);
+    // A new set: no side stands yet.
+    void ClearStands();
+    void SideStands(int side);
+
+private:
+    QLabel* makePicture(const QString& name, const QPixmap& picture, QPoint at);
+
+    QWidget* m_table;
+    QLabel* lblPlayerName;
+    QLabel* lblOpponentName;
+    QLabel* lblPlayerCount;
+    QLabel* lblOpponentCount;
+    std::array<QLabel*, 2> imgRed{};
+    std::array<QLabel*, 6> imgWin{};
+    std::array<QLabel*, 2> lblStands{};
+};
