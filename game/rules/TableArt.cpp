@@ -67,6 +67,13 @@ void paintPlaces(QPainter& p) {
 
 } // namespace
 
+void TableArt::MarkCardPlaces(QPixmap& picture, const QList<QPoint>& places) {
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (const QPoint& place : places)
+        paintPlace(p, place);
+}
+
 QPixmap TableArt::Table(QSize size, bool chatStrip) {
     QPixmap picture(size);
     QPainter p(&picture);

@@ -99,10 +99,15 @@ void frmSelectCards::makeKinds() {
 }
 
 void frmSelectCards::makeSlots() {
+    // The ten places show where the chosen cards go while they are still empty.
+    QList<QPoint> places;
+    for (int slot = 0; slot < SideDeck::SlotCount; ++slot)
+        places.append(SlotOrigin + QPoint(slot * SlotStep, 0));
+    TableArt::MarkCardPlaces(m_backdrop, places);
     for (int slot = 0; slot < SideDeck::SlotCount; ++slot) {
         auto* card = new CardView(this);
         card->setObjectName(QStringLiteral("imgHandCard%1").arg(slot));
-        card->move(SlotOrigin + QPoint(slot * SlotStep, 0));
+        card->move(places.at(slot));
         card->setFocusPolicy(Qt::StrongFocus);
         connect(card, &QAbstractButton::clicked, this, [this, slot] { RemoveCard(slot); });
         imgHandCard[static_cast<std::size_t>(slot)] = card;
