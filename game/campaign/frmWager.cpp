@@ -1,5 +1,6 @@
 #include "campaign/frmWager.h"
 
+#include "campaign/CampaignLabel.h"
 #include "campaign/WagerRules.h"
 #include "opponent/clsOpponent.h"
 #include "profile/clsLanguage.h"
@@ -43,15 +44,7 @@ frmWager::frmWager(QWidget* parent)
 }
 
 QLabel* frmWager::makeLabel(const QString& name, int top) {
-    auto* label = new QLabel(this);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(Look::DisplayFont(9));
-    label->setStyleSheet(QStringLiteral("color: rgb(0, 166, 247);"));
-    label->setGeometry(Margin, top, WindowWidth - 2 * Margin, 18);
-    // Labels are part of the background: pressing them moves the window.
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return label;
+    return MakeCampaignLabel(this, name, QRect(Margin, top, WindowWidth - 2 * Margin, 18), 9);
 }
 
 void frmWager::fillTexts() {
