@@ -71,6 +71,7 @@ public:
     ComRef(const ComRef&) = delete;
     ComRef& operator=(const ComRef&) = delete;
     T* operator->() const { return pointer_; }
+    T* get() const { return pointer_; }
     void** out() { return reinterpret_cast<void**>(&pointer_); }
 
 private:
@@ -121,21 +122,26 @@ void deleteInstanceId(const char* valueName) {
     }
 }
 
+// What became of a call on the game stored under a value name.
+enum class StoredCall { NotStored, NoExplorer, Failed, Succeeded };
+
 // Calls RemoveGame or UpdateGame with the ID stored under valueName. A value that cannot be
 // read fails without calling: the ID left from an earlier call would name another game.
-bool withStoredGame(const char* valueName, HRESULT (STDMETHODCALLTYPE IGameExplorer::*call)(GUID)) {
+StoredCall callStoredGame(const char* valueName,
+                          HRESULT (STDMETHODCALLTYPE IGameExplorer::*call)(GUID)) {
     if (!loadInstanceId(valueName)) {
-        return false;
+        return StoredCall::NotStored;
     }
     const ComSession com;
     if (!com.started()) {
-        return false;
+        return StoredCall::NoExplorer;
     }
     ComRef<IGameExplorer> explorer;
     if (FAILED(createExplorer(explorer))) {
-        return false;
+        return StoredCall::NoExplorer;
     }
-    return SUCCEEDED(((*explorer.operator->()).*call)(instanceId));
+    return SUCCEEDED((explorer.get()->*call)(instanceId)) ? StoredCall::Succeeded
+                                                          : StoredCall::Failed;
 }
 
 // The folder of one task: base + "\Microsoft\Windows\GameExplorer\" + the ID + "\PlayTasks" or
@@ -230,14 +236,17 @@ uint8_t LUDEXA_CALL GameExplorerAdd(const char* gdfPath, const char* installDir,
 }
 
 uint8_t LUDEXA_CALL GameExplorerRemove(const char* valueName) {
-    const bool removed = withStoredGame(valueName, &IGameExplorer::RemoveGame);
-    // The value goes also when the game could not be removed.
-    deleteInstanceId(valueName);
-    return removed ? 1 : 0;
+    const StoredCall removed = callStoredGame(valueName, &IGameExplorer::RemoveGame);
+    // The value goes also when the game could not be removed; only without the Game Explorer
+    // it stays, for a later uninstall to find.
+    if (removed != StoredCall::NoExplorer) {
+        deleteInstanceId(valueName);
+    }
+    return removed == StoredCall::Succeeded ? 1 : 0;
 }
 
 uint8_t LUDEXA_CALL GameExplorerUpdate(const char* valueName) {
-    return withStoredGame(valueName, &IGameExplorer::UpdateGame) ? 1 : 0;
+    return callStoredGame(valueName, &IGameExplorer::UpdateGame) == StoredCall::Succeeded ? 1 : 0;
 }
 
 uint8_t LUDEXA_CALL GameExplorerCreateTask(int32_t installScope, uint8_t supportTask,

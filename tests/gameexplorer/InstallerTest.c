@@ -357,12 +357,12 @@ static void makeRoot(void) {
 }
 
 static void bind(void) {
-    /* POSIX's way to take a function from dlsym; C itself has no conversion for it. */
     void* library = dlopen(LUDEXA_LIBRARY, RTLD_NOW | RTLD_LOCAL);
     if (library == NULL) {
         fprintf(stderr, "%s\n", dlerror());
         exit(2);
     }
+    /* POSIX's way to take a function from dlsym; C itself has no conversion for it. */
     *(void**)&Add = dlsym(library, "GameExplorerAdd");
     *(void**)&Remove = dlsym(library, "GameExplorerRemove");
     *(void**)&Update = dlsym(library, "GameExplorerUpdate");
