@@ -340,6 +340,25 @@ static void unknownValue(void) {
     CHECK(filesBelow(root) == 0, "nothing left behind");
 }
 
+/* An installation folder with characters the desktop treats specially still gives a valid
+   entry that starts the program there. */
+static void oddFolder(void) {
+    const struct Places p = places(2);
+    char guid[39], id[37], folder[1024], entry[1024];
+    KEEP(folder, "%s/Quelta Brovel 100%% $games", root);
+    mkdir(folder, 0700);
+    CHECK(Add(game, folder, 2, valueName) == 1, "add");
+    storedGuid(&p, valueName, guid, id);
+    KEEP(entry, "%s/gameexplorer-%s.desktop", p.applications, id);
+    CHECK(contains(entry, path("Exec=\"%s/Quelta Brovel 100%%%% \\\\$games/QueltaBrovel\"", root)),
+          "quoted program");
+    CHECK(contains(entry, path("Path=%s", folder)), "folder unquoted");
+    char* text = slurp(entry, NULL);
+    CHECK(text != NULL && strstr(text, "\nIcon=") == NULL, "no icon in that folder: %s", text);
+    free(text);
+    checkValid(entry);
+}
+
 /* ---- set-up ---- */
 
 static void makeRoot(void) {
@@ -379,6 +398,7 @@ static const struct {
 } cases[] = {
     {"current-user", currentUser}, {"all-users", allUsers},     {"task-before-add", taskBeforeAdd},
     {"failed-add", failedAdd},     {"task-limits", taskLimits}, {"unknown-value", unknownValue},
+    {"odd-folder", oddFolder},
 };
 
 int main(int argc, char** argv) {
