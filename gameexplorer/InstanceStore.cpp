@@ -35,10 +35,10 @@ std::optional<std::string> InstanceStore::path(const std::string& valueName) con
 
 bool InstanceStore::write(const std::string& valueName, const Guid& id) const {
     const auto file = path(valueName);
-    std::error_code error;
     if (!file) {
         return false;
     }
+    std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(*file).parent_path(), error);
     const auto& b = id.bytes();
     return !error && AtomicFile::write(*file, std::string(b.begin(), b.end()));

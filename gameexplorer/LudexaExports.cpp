@@ -12,6 +12,8 @@ namespace {
 // The library's only state: the ID of the registration made or loaded last in this process.
 Guid instanceId;
 
+// Scope 2 works in the current user's folders, every other scope in the system's, as the
+// all-users folders serve every scope but the current user's on Windows.
 int folderScope(int installScope) {
     return installScope == InstallPlaces::currentUser ? InstallPlaces::currentUser
                                                       : InstallPlaces::allUsers;

@@ -177,8 +177,12 @@ bool XmlReader::attributes(XmlElement& out) {
 }
 
 bool XmlReader::element(XmlElement& out, int depth) {
+    if (depth > maxDepth || !startsWith("<")) {
+        return false;
+    }
+    ++at_;
     std::string qualified;
-    if (depth > maxDepth || !startsWith("<") || (++at_, !name(qualified)) || !attributes(out)) {
+    if (!name(qualified) || !attributes(out)) {
         return false;
     }
     out.name_ = localName(qualified);
