@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
@@ -174,4 +175,19 @@ TEST_F(MusicSeam, TheGameTracksSeamIsNoQuieterThanTheTrack) {
     const std::vector<double> played = heard(levels(stopAndCapture()), 40);
     ASSERT_GT(played.size() * WindowMs, 1200.0);
     EXPECT_LE(longestQuiet(played, threshold), longestQuiet(itself, threshold) + 1);
+}
+
+// Stopped music leaves nothing running: the output stops rendering, so its file stops growing.
+TEST_F(MusicSeam, StoppedMusicLetsTheOutputSleep) {
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QB_BIN_DIR "/brov1.mp3"),
+                            folder.filePath(QStringLiteral("brov1.mp3"))));
+    chooseTrack(1);
+    modSoundSystem::StartMusic();
+    runEvents(500);
+    modSoundSystem::StopMusic();
+    const qint64 stopped = QFileInfo(capturePath()).size();
+    EXPECT_GT(stopped, 44100);
+    runEvents(500);
+    EXPECT_EQ(QFileInfo(capturePath()).size(), stopped);
+    EXPECT_FALSE(stream->isPlaying());
 }
