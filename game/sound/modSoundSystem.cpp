@@ -73,6 +73,10 @@ void setMusicPlayer(std::unique_ptr<MusicPlayer> newPlayer) {
     adoptPlayer(std::move(newPlayer));
 }
 
+void PrepareSound() {
+    bank().Prepare();
+}
+
 void InitSound(std::intptr_t windowHandle) {
     if (bank().Init(windowHandle) != 1)
         ShowMessage(QStringLiteral("Failed to initialize DirectSound."), QStringLiteral("OK"));
