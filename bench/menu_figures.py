@@ -120,7 +120,7 @@ class Session:
                                  env=self.environment(home), stdin=subprocess.DEVNULL,
                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
-            mapped = self.maps.get(timeout=20)
+            mapped = self.maps.get(timeout=60)
         except queue.Empty:
             child.kill()
             sys.exit(f"{program} showed no window")
