@@ -20,18 +20,37 @@ void LibrarySoundBank::bind() {
     release_ = reinterpret_cast<ReleaseFunction>(library_.resolve("DirectSoundRelease"));
 }
 
+// The library ignores the window handle, so opening it before the window exists changes
+// nothing but the time it takes.
+void LibrarySoundBank::Prepare() {
+    if (prepared_.valid())
+        return;
+    if (folder_.isEmpty())
+        folder_ = QCoreApplication::applicationDirPath();
+    prepared_ = std::async(std::launch::async, [this] {
+        bind();
+        return init_ ? init_(0) : 0;
+    });
+}
+
 std::int32_t LibrarySoundBank::Init(std::intptr_t windowHandle) {
+    if (prepared_.valid())
+        return prepared_.get();
     bind();
     return init_ ? init_(windowHandle) : 0;
 }
 
 void LibrarySoundBank::Play(std::int32_t effect) {
+    if (prepared_.valid())
+        prepared_.wait();
     bind();
     if (play_)
         play_(effect);
 }
 
 void LibrarySoundBank::Release() {
+    if (prepared_.valid())
+        prepared_.wait();
     bind();
     if (release_)
         release_();

@@ -3,7 +3,7 @@
 #include "profile/clsStore.h"
 #include "shell/Ports.h"
 #include "sound/LibrarySoundBank.h"
-#include "sound/QtMusicPlayer.h"
+#include "sound/StreamMusicPlayer.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -43,7 +43,7 @@ void adoptPlayer(std::unique_ptr<MusicPlayer> player) {
 
 MusicPlayer& player() {
     if (!state().player)
-        adoptPlayer(std::make_unique<QtMusicPlayer>());
+        adoptPlayer(std::make_unique<StreamMusicPlayer>());
     return *state().player;
 }
 
@@ -71,6 +71,10 @@ void setSoundBank(std::unique_ptr<SoundBank> newBank) {
 
 void setMusicPlayer(std::unique_ptr<MusicPlayer> newPlayer) {
     adoptPlayer(std::move(newPlayer));
+}
+
+void PrepareSound() {
+    bank().Prepare();
 }
 
 void InitSound(std::intptr_t windowHandle) {

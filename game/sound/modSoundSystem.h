@@ -11,6 +11,8 @@
 class SoundBank {
 public:
     virtual ~SoundBank() = default;
+    // May start opening the sound system ahead of Init, off the window thread.
+    virtual void Prepare() {}
     virtual std::int32_t Init(std::intptr_t windowHandle) = 0; // 1 when sound is available
     virtual void Play(std::int32_t effect) = 0;
     virtual void Release() = 0;
@@ -30,6 +32,8 @@ void setSoundBank(std::unique_ptr<SoundBank> bank);
 // Replaces the media player (tests). Takes effect at once; nothing is open in the new one.
 void setMusicPlayer(std::unique_ptr<MusicPlayer> player);
 
+// Starts opening the sound bank while the menu is being built; InitSound takes the result.
+void PrepareSound();
 // Opens the sound bank for the main window; on failure shows "Failed to initialize
 // DirectSound." and the game goes on silently.
 void InitSound(std::intptr_t windowHandle);

@@ -106,3 +106,19 @@ TEST_F(SoundEffects, SupportLibraryIsBoundByName) {
     modSoundSystem::ReleaseSound();
     PlaySound(kClick);
 }
+
+// Opening the bank ahead, while the menu is being built, ends the same way as opening it when
+// the load sequence gets there: the message only when the library is missing.
+TEST_F(SoundEffects, OpeningAheadGivesTheLoadSequenceTheSameResult) {
+    for (const bool present : {false, true}) {
+        QTemporaryDir empty;
+        messages.clear();
+        modSoundSystem::setSoundBank(std::make_unique<LibrarySoundBank>(
+            present ? QStringLiteral(QB_BIN_DIR) : empty.path()));
+        modSoundSystem::PrepareSound();
+        PlaySound(kClick);
+        modSoundSystem::InitSound(0);
+        EXPECT_EQ(messages.isEmpty(), present) << "library present: " << present;
+        modSoundSystem::ReleaseSound();
+    }
+}
