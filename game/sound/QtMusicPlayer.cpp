@@ -1,5 +1,7 @@
 #include "sound/QtMusicPlayer.h"
 
+#include "shell/StartupLog.h"
+
 #include <QAudioOutput>
 #include <QCoreApplication>
 #include <QDir>
@@ -49,6 +51,7 @@ void QtMusicPlayer::Close() {
 
 void QtMusicPlayer::Open(const QString& fileName) {
     const QString path = locate(fileName);
+    qCDebug(lcStartup).noquote() << "music" << fileName << "found at" << path;
     if (player_ && !path.isEmpty())
         player_->setSource(QUrl::fromLocalFile(path));
 }
