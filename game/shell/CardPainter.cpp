@@ -108,13 +108,12 @@ void CardPainter::paintPanel(QPainter& painter, const QColor& top, const QColor&
 }
 
 void CardPainter::paintValueWindow(QPainter& painter) {
-    const QRectF window(13, 27, Width - 26, 40);
-    QLinearGradient inner(window.topLeft(), window.bottomLeft());
+    QLinearGradient inner(ValueWindow.topLeft(), ValueWindow.bottomLeft());
     inner.setColorAt(0.0, QColor(14, 10, 8, 235));
     inner.setColorAt(1.0, QColor(40, 30, 24, 235));
     painter.setPen(QPen(Look::Gold.darker(120), 1.0));
     painter.setBrush(inner);
-    painter.drawRoundedRect(window, 6, 6);
+    painter.drawRoundedRect(ValueWindow, 6, 6);
 }
 
 void CardPainter::paintEmblems(QPainter& painter, int emblem, const QColor& colour) {

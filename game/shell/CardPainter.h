@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPixmap>
+#include <QRectF>
 
 class QPainter;
 
@@ -17,6 +18,8 @@ public:
     static constexpr int Height = 102;
     static constexpr int FaceCount = 13;
     static constexpr int DimmedOffset = 6;
+    // The dark window in the middle of a front, where the card's text goes.
+    static constexpr QRectF ValueWindow{13, 27, Width - 26, 40};
 
     static QPixmap Face(int face, qreal scale = 1.0);
 
