@@ -49,7 +49,7 @@ def find(app, name, role=None, timeout=30):
 
 
 def press(node):
-    node.get_action_iface().do_action(0)
+    Atspi.Action.do_action(node, 0)
     time.sleep(0.3)
 
 
@@ -74,7 +74,7 @@ def main():
 
     press(single)
     wager = find(game, "How much do you want to wager?", Atspi.Role.TEXT)
-    wager.get_editable_text_iface().set_text_contents("10")
+    Atspi.EditableText.set_text_contents(wager, "10")
     press(find(game, "Wager", Atspi.Role.PUSH_BUTTON))
 
     for card in ["+1", "+2", "+3", "+4", "-1", "-2", "-3", "-4", "+5", "-5"]:
