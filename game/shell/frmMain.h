@@ -56,6 +56,7 @@ private:
     void showInfo();
     void showUserGuide();
     void startDeferredWork();
+    void reportShown() const;
     static void openScreen(Screen screen);
 
     QPixmap m_backdrop;

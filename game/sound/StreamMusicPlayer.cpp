@@ -1,5 +1,7 @@
 #include "sound/StreamMusicPlayer.h"
 
+#include "shell/StartupLog.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -44,6 +46,7 @@ void StreamMusicPlayer::Close() {
 void StreamMusicPlayer::Open(const QString& fileName) {
     Close();
     const QString path = locate(fileName);
+    qCDebug(lcStartup).noquote() << "music" << fileName << "found at" << path;
     if (!path.isEmpty())
         decoder_.open(path);
 }
