@@ -12,10 +12,6 @@
 
 namespace {
 
-constexpr int kHighestEffect = 13;
-constexpr int kDealFirstHalf = 6;
-constexpr int kCardLaid = 1;
-
 struct SoundState {
     std::unique_ptr<SoundBank> bank;
     std::unique_ptr<MusicPlayer> player;
@@ -56,7 +52,7 @@ QTimer& tmrComputerCard() {
         timer->setSingleShot(true);
         timer->setTimerType(Qt::PreciseTimer);
         timer->setInterval(modSoundSystem::kDealDelayMs);
-        QObject::connect(timer, &QTimer::timeout, [] { bank().Play(kCardLaid); });
+        QObject::connect(timer, &QTimer::timeout, [] { bank().Play(SoundEffect::CardLaid); });
         state().tmrComputerCard = timer;
     }
     return *state().tmrComputerCard;
@@ -81,9 +77,9 @@ void InitSound(std::intptr_t windowHandle) {
 
 void PlaySound(int n) {
     if (n == kDealSound) {
-        bank().Play(kDealFirstHalf);
+        bank().Play(SoundEffect::DealFirstHalf);
         tmrComputerCard().start();
-    } else if (n >= 0 && n <= kHighestEffect) {
+    } else if (n >= 0 && n <= SoundEffect::HighestBankEffect) {
         bank().Play(n);
     }
 }
