@@ -1,19 +1,16 @@
 #include "sound/modSoundSystem.h"
 
+#include "profile/ProgramSupportLibrary.h"
 #include "profile/clsStore.h"
 #include "shell/Ports.h"
-#include "sound/LibrarySoundBank.h"
 #include "sound/StreamMusicPlayer.h"
+#include "sound/SupportSoundBank.h"
 
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 
 namespace {
-
-constexpr int kHighestEffect = 13;
-constexpr int kDealFirstHalf = 6;
-constexpr int kCardLaid = 1;
 
 struct SoundState {
     std::unique_ptr<SoundBank> bank;
@@ -31,7 +28,7 @@ SoundState& state() {
 
 SoundBank& bank() {
     if (!state().bank)
-        state().bank = std::make_unique<LibrarySoundBank>();
+        state().bank = std::make_unique<SupportSoundBank>(ProgramSupportLibrary());
     return *state().bank;
 }
 
@@ -55,7 +52,7 @@ QTimer& tmrComputerCard() {
         timer->setSingleShot(true);
         timer->setTimerType(Qt::PreciseTimer);
         timer->setInterval(modSoundSystem::kDealDelayMs);
-        QObject::connect(timer, &QTimer::timeout, [] { bank().Play(kCardLaid); });
+        QObject::connect(timer, &QTimer::timeout, [] { bank().Play(SoundEffect::CardLaid); });
         state().tmrComputerCard = timer;
     }
     return *state().tmrComputerCard;
@@ -84,9 +81,9 @@ void InitSound(std::intptr_t windowHandle) {
 
 void PlaySound(int n) {
     if (n == kDealSound) {
-        bank().Play(kDealFirstHalf);
+        bank().Play(SoundEffect::DealFirstHalf);
         tmrComputerCard().start();
-    } else if (n >= 0 && n <= kHighestEffect) {
+    } else if (n >= 0 && n <= SoundEffect::HighestBankEffect) {
         bank().Play(n);
     }
 }

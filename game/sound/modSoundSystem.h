@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sound/MusicPlayer.h"
+#include "sound/SoundEffect.h"
 
 #include <QString>
 #include <cstdint>
@@ -25,7 +26,7 @@ namespace modSoundSystem {
 
 // The deal sound: effect 6 at once, effect 1 this many milliseconds later.
 inline constexpr int kDealDelayMs = 380;
-inline constexpr int kDealSound = 14;
+inline constexpr int kDealSound = SoundEffect::Deal;
 
 // Replaces the support library binding (tests). Takes effect at once.
 void setSoundBank(std::unique_ptr<SoundBank> bank);
