@@ -8,8 +8,7 @@ AccountVerifier::AccountVerifier(Storage& storage, FailureThrottle& throttle)
 
 AccountVerifier::Verdict AccountVerifier::Confirm(int id, std::string_view digest,
                                                   const Action& action) {
-    const auto now = FailureThrottle::Clock::now();
-    if (!m_throttle.Allows(id, now))
+    if (!m_throttle.Allows(id, FailureThrottle::Clock::now()))
         return Verdict::Throttled;
     if (const auto cached = m_cache.Find(id, digest)) {
         if (action(*cached))
@@ -18,7 +17,7 @@ AccountVerifier::Verdict AccountVerifier::Confirm(int id, std::string_view diges
     }
     const auto stored = m_storage.StoredHash(id);
     if (!stored || !PasswordHash::Verify(*stored, digest)) {
-        m_throttle.Failed(id, now);
+        m_throttle.Failed(id, FailureThrottle::Clock::now());
         return Verdict::Invalid;
     }
     m_throttle.Succeeded(id);

@@ -40,6 +40,9 @@ PostgresConnection::PostgresConnection(const std::string& url)
         m_connection = nullptr;
         throw StorageError("cannot connect to PostgreSQL: " + message);
     }
+    // Notices ("relation already exists, skipping") are not the server's to print.
+    PQsetNoticeProcessor(
+        m_connection, [](void*, const char*) {}, nullptr);
 }
 
 PostgresConnection::~PostgresConnection() {

@@ -33,8 +33,10 @@ std::optional<StatsReport> reportOf(const QueryFields& fields, int id) {
 }
 } // namespace
 
-StatsService::StatsService(Storage& storage, GameVersion latest, GameVersion oldest)
-    : m_storage(storage), m_verifier(storage, m_throttle), m_latest(latest), m_oldest(oldest) {
+StatsService::StatsService(Storage& storage, GameVersion latest, GameVersion oldest,
+                           FailureThrottle::Clock::duration firstFailureDelay)
+    : m_storage(storage), m_throttle(firstFailureDelay), m_verifier(storage, m_throttle),
+      m_latest(latest), m_oldest(oldest) {
 }
 
 std::string StatsService::Answer(const QueryParams& query) {

@@ -2,11 +2,9 @@
 
 #include "AccountVerifier.h"
 #include "GameVersion.h"
+#include "QueryString.h"
 
-#include <map>
 #include <string>
-
-using QueryParams = std::multimap<std::string, std::string>;
 
 // The answers of "/stats.php", as the game reads them: the whole body is compared as text.
 namespace StatsAnswer {
@@ -27,7 +25,8 @@ inline const std::string NewerVersion = "newerver";
 // before anything reaches the database; a refused request stores nothing.
 class StatsService {
 public:
-    StatsService(Storage& storage, GameVersion latest, GameVersion oldest);
+    StatsService(Storage& storage, GameVersion latest, GameVersion oldest,
+                 FailureThrottle::Clock::duration firstFailureDelay = std::chrono::seconds(1));
 
     std::string Answer(const QueryParams& query);
 

@@ -56,10 +56,11 @@ void WebServer::configure(int workerThreads) {
 }
 
 void WebServer::routes() {
-    m_server.Get("/stats.php",
-                 [this](const httplib::Request& request, httplib::Response& response) {
-                     response.set_content(m_stats.Answer(request.params), Text);
-                 });
+    m_server.Get(
+        "/stats.php", [this](const httplib::Request& request, httplib::Response& response) {
+            const auto query = ParseQuery(request.target);
+            response.set_content(query ? m_stats.Answer(*query) : StatsAnswer::BadRequest, Text);
+        });
     m_server.Get(R"(/downloads/([^/]+))",
                  [this](const httplib::Request& request, httplib::Response& response) {
                      const auto content = m_downloads.Read(request.matches[1].str());
@@ -72,8 +73,8 @@ void WebServer::routes() {
 }
 
 void WebServer::page(const httplib::Request& request, httplib::Response& response) {
-    const QueryFields fields(request.params);
-    const auto name = fields.Text("page");
+    const auto query = ParseQuery(request.target);
+    const auto name = query ? QueryFields(*query).Text("page") : std::nullopt;
     if (name == "userguide") {
         if (const auto guide = fileText(m_userGuide))
             return response.set_content(*guide, Html);

@@ -40,6 +40,8 @@ sigset_t stopSignals() {
 }
 
 int serve(const CommandLine& line) {
+    // A client that hangs up mid-answer must not end the server.
+    std::signal(SIGPIPE, SIG_IGN);
     const sigset_t signals = stopSignals();
     const auto storage = OpenStorage(databaseUrl(line));
     StatsService stats(*storage, line.latest, line.oldest);
