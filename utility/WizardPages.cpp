@@ -38,9 +38,9 @@ QLabel* title(QWidget* page, const QString& text, const char* name) {
 }
 
 template <typename Button>
-Button* option(QWidget* page, const QString& text, int y, bool checked, const char* name) {
+Button* option(QWidget* page, const QString& text, int y, bool checked, const QString& name) {
     auto* widget = new Button(text, page);
-    widget->setObjectName(QString::fromLatin1(name));
+    widget->setObjectName(name);
     widget->setGeometry(Left + 10, y, Inner - 10, 22);
     widget->setChecked(checked);
     return widget;
@@ -87,15 +87,15 @@ void WizardPages::makeSelection(QWidget* parent, int top) {
     title(picSelection, QStringLiteral("Please select a task"), "lblSelection");
     optConvertRegistry = option<QRadioButton>(
         picSelection, QStringLiteral("Convert settings and saves from registry to User.dat"), 50,
-        true, "optConvertRegistry");
+        true, QStringLiteral("optConvertRegistry"));
     optConvertFile = option<QRadioButton>(
         picSelection, QStringLiteral("Convert settings and saves from backup file to User.dat"), 80,
-        false, "optConvertFile");
+        false, QStringLiteral("optConvertFile"));
     optReset =
         option<QRadioButton>(picSelection, QStringLiteral("Reset the current settings and saves"),
-                             110, false, "optReset");
+                             110, false, QStringLiteral("optReset"));
     optSettings = option<QRadioButton>(picSelection, QStringLiteral("Change advanced settings"),
-                                       140, false, "optSettings");
+                                       140, false, QStringLiteral("optSettings"));
 }
 
 void WizardPages::makeConvertRegistry(QWidget* parent, int top) {
@@ -105,7 +105,7 @@ void WizardPages::makeConvertRegistry(QWidget* parent, int top) {
           "lblConvertRegistry");
     chkDelete = option<QCheckBox>(
         picConvertRegistry, QStringLiteral("Delete registry values when conversion is complete"),
-        50, true, "chkDelete");
+        50, true, QStringLiteral("chkDelete"));
 }
 
 void WizardPages::makeConvertFile(QWidget* parent, int top) {
@@ -122,11 +122,11 @@ void WizardPages::makeConvertFile(QWidget* parent, int top) {
     cmdBrowse->setGeometry(Left + Inner - 32, 70, 32, 24);
     chkDeleteFile = option<QCheckBox>(picConvertFile,
                                       QStringLiteral("Delete file when conversion is successful"),
-                                      110, false, "chkDeleteFile");
+                                      110, false, QStringLiteral("chkDeleteFile"));
     chkDeleteFileRegistry = option<QCheckBox>(
         picConvertFile,
         QStringLiteral("Delete temporary registry values when conversion is successful"), 138, true,
-        "chkDeleteFileRegistry");
+        QStringLiteral("chkDeleteFileRegistry"));
 }
 
 void WizardPages::makeReset(QWidget* parent, int top) {
@@ -145,8 +145,7 @@ void WizardPages::makeReset(QWidget* parent, int top) {
         const int column = i < 5 ? 0 : 1;
         const int row = static_cast<int>(i) - 5 * column;
         chkReset[i] = option<QCheckBox>(picReset, QString::fromLatin1(captions[i]), 46 + 30 * row,
-                                        true, "chkReset");
-        chkReset[i]->setObjectName(QStringLiteral("chkReset%1").arg(i));
+                                        true, QStringLiteral("chkReset%1").arg(i));
         chkReset[i]->setGeometry(Left + 10 + 210 * column, 46 + 30 * row, 200, 22);
     }
 }
