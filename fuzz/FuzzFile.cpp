@@ -6,10 +6,16 @@
 #include <stdexcept>
 
 namespace {
-std::string makeFolder() {
+// A file system in memory where there is one: a disk would make each input ten times slower.
+std::string baseFolder() {
+    if (std::filesystem::is_directory("/dev/shm"))
+        return "/dev/shm";
     const char* tmp = std::getenv("TMPDIR");
-    std::string name =
-        std::string(tmp != nullptr && tmp[0] == '/' ? tmp : "/tmp") + "/qb-fuzz-XXXXXX";
+    return tmp != nullptr && tmp[0] == '/' ? tmp : "/tmp";
+}
+
+std::string makeFolder() {
+    std::string name = baseFolder() + "/qb-fuzz-XXXXXX";
     if (mkdtemp(name.data()) == nullptr)
         throw std::runtime_error("no temporary folder for the fuzz input");
     return name;

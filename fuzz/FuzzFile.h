@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-// Readers that take a path get the fuzzer's bytes through one real file in a private folder,
-// rewritten for every input.
+// Readers that take a path get the fuzzer's bytes through one real file in a private folder
+// (in memory under /dev/shm where it exists), rewritten for every input.
 class FuzzFile {
 public:
     // The file's path after it was replaced by these bytes.
