@@ -99,7 +99,7 @@ TEST_F(SoundEffects, MissingSupportLibraryMeansNoSoundAndTheMessage) {
 // driver lets it open its sound system without a sound card.
 TEST_F(SoundEffects, SupportLibraryIsBoundByName) {
     modSoundSystem::setSoundBank(std::make_unique<SupportSoundBank>(
-        std::make_shared<SupportLibrary>(QStringLiteral(QB_BIN_DIR)))));
+        std::make_shared<SupportLibrary>(QStringLiteral(QB_BIN_DIR))));
     modSoundSystem::InitSound(0);
     EXPECT_THAT(messages, IsEmpty());
     for (int n = 0; n <= modSoundSystem::kDealSound + 1; ++n)
