@@ -40,3 +40,6 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:dete
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
 run_suite "$root/build-asan" -DQB_SANITIZE=ON
+
+# Every fuzz target briefly on its seed corpus, built with clang in its own build folder.
+"$root/scripts/fuzz.sh" all 20

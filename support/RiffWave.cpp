@@ -32,7 +32,8 @@ std::span<const unsigned char> findChunk(std::span<const unsigned char> form, co
         if (hasTag(form, at, tag)) {
             return form.subspan(at + ChunkHeader, size);
         }
-        at += ChunkHeader + size + (size & 1); // chunks are padded to even sizes
+        // Chunks are padded to even sizes; a last chunk may lack its pad byte.
+        at += ChunkHeader + std::min(size + (size & 1), form.size() - at - ChunkHeader);
     }
     return {};
 }

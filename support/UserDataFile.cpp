@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -109,6 +110,25 @@ void syncFolder(const std::string& folder) {
     }
 }
 
+// The temporary file of a save that was cut off (the game killed, the machine off) stays
+// behind; the next save clears such leftovers so they cannot pile up. One game per profile
+// writes here at a time, so no other save is in the middle of its own temporary file.
+void removeLeftoverTemporaries(const std::string& path) {
+    const std::string folder = folderOf(path);
+    const std::string prefix = path.substr(path.rfind('/') + 1) + ".";
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        return;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() == prefix.size() + 6 && name.starts_with(prefix)) {
+            ::unlink((folder + "/" + name).c_str());
+        }
+    }
+    ::closedir(dir);
+}
+
 } // namespace
 
 std::string UserDataFile::locate() {
@@ -143,6 +163,7 @@ std::int32_t UserDataFile::write(const std::uint8_t* buffer) {
     if (buffer == nullptr) {
         return IoFailed;
     }
+    removeLeftoverTemporaries(path());
     std::string temporary = path() + ".XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {

@@ -110,6 +110,14 @@ TEST(RiffWave, RefusesDamagedFiles) {
     tinyForm[4] = 2; // declared form shorter than its own type
     tinyForm[5] = tinyForm[6] = tinyForm[7] = 0;
     cases.emplace_back("form too short", tinyForm);
+    Bytes unpadded;
+    tag(unpadded, "RIFF");
+    put(unpadded, 15, 4);
+    tag(unpadded, "WAVE");
+    tag(unpadded, "LIST"); // an odd-sized last chunk whose pad byte is missing
+    put(unpadded, 3, 4);
+    tag(unpadded, "abc");
+    cases.emplace_back("odd last chunk without its pad byte", unpadded);
     for (const auto& [why, bytes] : cases) {
         EXPECT_FALSE(RiffWave::parse(bytes).has_value()) << why;
     }
