@@ -148,8 +148,7 @@ void frmMain::paintEvent(QPaintEvent*) {
 
 void frmMain::startDeferredWork() {
     reportShown();
-    if (clsStore::instance().MusicFile() >= 0)
-        modSoundSystem::StartMusic();
+    modSoundSystem::StartMusic();
 }
 
 void frmMain::reportShown() const {

@@ -2,6 +2,7 @@
 
 #include "profile/ProgramSupportLibrary.h"
 #include "profile/clsStore.h"
+#include "rules/GameError.h"
 #include "shell/Ports.h"
 #include "sound/StreamMusicPlayer.h"
 #include "sound/SupportSoundBank.h"
@@ -9,6 +10,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
+#include <stdexcept>
 
 namespace {
 
@@ -98,8 +100,22 @@ QString MusicFileName(int track) {
     return QStringLiteral("brov") + QString::number(track) + QStringLiteral(".mp3");
 }
 
+namespace {
+// The chosen track as stored. The checksum does not cover it, so another tool may have written
+// a number that no track has; that is reported and the game goes on without music.
+int StoredTrack() {
+    try {
+        return clsStore::instance().MusicFile();
+    } catch (const std::overflow_error& e) {
+        ReportError(GameError::OverflowNumber, QStringLiteral("StartMusic"),
+                    QString::fromUtf8(e.what()));
+        return -1;
+    }
+}
+} // namespace
+
 void StartMusic() {
-    const int track = clsStore::instance().MusicFile();
+    const int track = StoredTrack();
     if (track < 0)
         return;
     MusicPlayer& p = player();

@@ -1,5 +1,6 @@
 #include "SoundFixture.h"
 
+#include "profile/clsStore.h"
 #include "sound/StreamMusicPlayer.h"
 
 #include <QCoreApplication>
@@ -24,6 +25,20 @@ TEST_F(Music, NoTrackChosenIssuesNoCommand) {
     modSoundSystem::StartMusic();
     player->finish();
     EXPECT_THAT(*music, IsEmpty());
+}
+
+// The checksum does not cover the track number, so a foreign tool may store one that does not
+// fit; the game says so under StartMusic and plays nothing instead of ending.
+TEST_F(Music, AStoredTrackBeyondEveryNumberIsReportedAndSilent) {
+    for (const std::int32_t stored : {40000, -40000, 2147483647}) {
+        messages.clear();
+        clsStore::instance().UserData().MusicFile = stored;
+        modSoundSystem::StartMusic();
+        EXPECT_THAT(*music, IsEmpty()) << stored;
+        ASSERT_EQ(messages.size(), 1) << stored;
+        EXPECT_TRUE(messages[0].startsWith(u"Error 6 in StartMusic: "_s))
+            << messages[0].toStdString();
+    }
 }
 
 TEST_F(Music, EachTrackStartsFromItsBeginning) {
