@@ -32,7 +32,7 @@ TEST_F(Music, NoTrackChosenIssuesNoCommand) {
 TEST_F(Music, AStoredTrackBeyondEveryNumberIsReportedAndSilent) {
     for (const std::int32_t stored : {40000, -40000, 2147483647}) {
         messages.clear();
-        clsStore::instance().UserData().MusicFile = stored;
+        UserData().MusicFile = stored;
         modSoundSystem::StartMusic();
         EXPECT_THAT(*music, IsEmpty()) << stored;
         ASSERT_EQ(messages.size(), 1) << stored;
