@@ -1,5 +1,6 @@
 #include "rules/frmGame.h"
 
+#include "online/modOnline.h"
 #include "profile/clsLanguage.h"
 #include "rules/CardFace.h"
 #include "rules/CardView.h"
@@ -209,8 +210,8 @@ void frmGame::PlaySound(int effect) {
 void frmGame::SendCommand(const QString&, const QString&) {
 }
 
-// The online statistics part reports finished matches; until it is there nothing is sent.
-void frmGame::UploadStats(int) {
+void frmGame::UploadStats(int win) {
+    modOnline::UploadStats(win);
 }
 
 void frmGame::AddChatLine(const QString& line, int) {
