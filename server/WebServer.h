@@ -1,0 +1,41 @@
+#pragma once
+
+#include "DownloadFolder.h"
+#include "StatsService.h"
+
+#include <filesystem>
+#include <httplib.h>
+#include <string>
+
+// The master server and the product web site on one HTTP listener:
+//   /stats.php?mode=check|stats|update&...   the statistics script
+//   /downloads/<file>                         the downloads folder
+//   /index.php?page=userguide                 the user guide shipped beside the server
+//   /index.php?page=highscores                the highscore page
+class WebServer {
+public:
+    struct Settings {
+        std::filesystem::path downloads;
+        std::filesystem::path userGuide;
+        int workerThreads = 8;
+    };
+
+    WebServer(const Settings& settings, StatsService& stats, Storage& storage);
+
+    // Binds the listener; port 0 takes any free port. Returns the port, or -1.
+    int Bind(const std::string& host, int port);
+    // Serves until Stop() is called (from another thread or a signal watcher).
+    bool Run();
+    void Stop();
+
+private:
+    void routes();
+    void configure(int workerThreads);
+    void page(const httplib::Request& request, httplib::Response& response);
+
+    httplib::Server m_server;
+    DownloadFolder m_downloads;
+    std::filesystem::path m_userGuide;
+    StatsService& m_stats;
+    Storage& m_storage;
+};
