@@ -6,7 +6,7 @@
 // answer, the same guide shipped beside the program.
 namespace UserGuide {
 
-inline const QString ShippedPage = QStringLiteral("UserGuide.html");
+inline const QString ShippedPage = QStringLiteral("userguide.html");
 // How long the site may take to answer before the shipped page is shown instead. Much shorter
 // than the master server's time-out: the player is waiting for a page, not for a report.
 inline constexpr int SiteTimeoutMs = 3000;

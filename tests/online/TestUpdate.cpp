@@ -5,12 +5,16 @@
 #include <stdexcept>
 
 QByteArray TestUpdate::Sign(const QByteArray& content) {
-    QFile keyFile(QStringLiteral(QB_TEST_SECRET_KEY));
+    QFile keyFile(QStringLiteral(QB_TEST_SIGNING_KEY));
     if (sodium_init() < 0 || !keyFile.open(QIODevice::ReadOnly))
-        throw std::runtime_error("the test secret key cannot be read");
-    const QByteArray secret = QByteArray::fromHex(keyFile.readAll().trimmed());
-    if (secret.size() != crypto_sign_SECRETKEYBYTES)
-        throw std::runtime_error("the test secret key has the wrong length");
+        throw std::runtime_error("the test signing key cannot be read");
+    const QByteArray seed = QByteArray::fromHex(keyFile.readAll().trimmed());
+    if (seed.size() != crypto_sign_SEEDBYTES)
+        throw std::runtime_error("the test signing key has the wrong length");
+    unsigned char publicKey[crypto_sign_PUBLICKEYBYTES];
+    QByteArray secret(crypto_sign_SECRETKEYBYTES, '\0');
+    crypto_sign_seed_keypair(publicKey, reinterpret_cast<unsigned char*>(secret.data()),
+                             reinterpret_cast<const unsigned char*>(seed.constData()));
     QByteArray signature(crypto_sign_BYTES, '\0');
     crypto_sign_detached(reinterpret_cast<unsigned char*>(signature.data()), nullptr,
                          reinterpret_cast<const unsigned char*>(content.constData()),

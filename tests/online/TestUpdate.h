@@ -3,10 +3,11 @@
 #include <QByteArray>
 #include <QString>
 
-// Stand-in update programs for the tests, signed with the test key pair of fixtures/.
+// Stand-in update programs for the tests, signed with the test key pair the master server's
+// tests keep (tests/server/fixtures/TEST-ONLY-update-signing.key).
 namespace TestUpdate {
 
-// A detached Ed25519 signature of content made with the test secret key.
+// A detached Ed25519 signature of content made with the test key.
 QByteArray Sign(const QByteArray& content);
 
 // A shell program that writes "started" into markerPath when it runs; padding bytes of comment
