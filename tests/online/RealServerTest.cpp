@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -170,6 +171,24 @@ TEST_F(RealServerTest, ANewerSignedVersionIsDownloadedVerifiedAndStarted) {
         << messages().join(u'\n').toStdString();
     EXPECT_EQ(m_programEnds, 1);
     EXPECT_TRUE(m_messages.empty());
+}
+
+// The whole way in a process of its own: the verified program starts and the game process ends
+// by itself, with the program's real end.
+TEST_F(RealServerTest, TheGameProcessEndsOnceTheUpdateRuns) {
+    serve({"--latest", "1.9.0"});
+    offerSigned(TestUpdate::MarkerProgram(marker()));
+    QProcess game;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TMPDIR"), m_temp.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    game.setProcessEnvironment(environment);
+    game.start(QStringLiteral(QB_UPDATE_PROBE),
+               {QStringLiteral("127.0.0.1:") + QString::number(m_process->Port())});
+    ASSERT_TRUE(game.waitForFinished(30000)) << "the game did not end";
+    EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(game.exitCode(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QFile::exists(marker()); }, 5000));
 }
 
 TEST_F(RealServerTest, AChangedOrUnsignedProgramFromTheServerIsRefused) {
