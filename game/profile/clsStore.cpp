@@ -2,8 +2,8 @@
 
 #include "profile/CheckedNarrow.h"
 #include "profile/InstanceLock.h"
+#include "profile/ProgramSupportLibrary.h"
 #include "profile/RecordText.h"
-#include "profile/SupportLibraryUserDataFile.h"
 #include "profile/clsLanguage.h"
 #include "rules/GameState.h"
 #include "shell/Ports.h"
@@ -33,13 +33,13 @@ clsStore& clsStore::instance() {
 }
 
 clsStore::clsStore()
-    : m_file(std::make_unique<SupportLibraryUserDataFile>()),
-      m_lock(std::make_unique<InstanceLock>()), m_lockPath(InstanceLock::defaultPath()) {
+    : m_file(GameRecordFile(ProgramSupportLibrary())), m_lock(std::make_unique<InstanceLock>()),
+      m_lockPath(InstanceLock::defaultPath()) {
 }
 
 clsStore::~clsStore() = default;
 
-void clsStore::setFileAccess(std::unique_ptr<UserDataFile> file) {
+void clsStore::setFileAccess(std::unique_ptr<RecordFile> file) {
     m_file = std::move(file);
 }
 

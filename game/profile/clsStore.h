@@ -1,6 +1,7 @@
 #pragma once
 
 #include "UserDataRecord.h"
+#include "binding/RecordFile.h"
 
 #include <QString>
 #include <cstdint>
@@ -11,23 +12,13 @@ class InstanceLock;
 // The program-wide user data record: loaded at start-up, written back whole after every change.
 UserDataRecord& UserData();
 
-// Where the 868 bytes come from and go to. The program binds the support library by name;
-// tests and the simulator use a file kept in memory. Result codes: 0 ok, -1 cannot open or
-// create, -2 read or write failed, -3 short read or write.
-class UserDataFile {
-public:
-    virtual ~UserDataFile() = default;
-    virtual std::int32_t Get(UserDataRecord::Bytes& buffer) = 0;
-    virtual std::int32_t Set(const UserDataRecord::Bytes& buffer) = 0;
-};
-
 // The settings store: start-up loading of User.dat and the settings part of the record.
 class clsStore {
 public:
     static clsStore& instance();
 
     // Replaces the support library binding (tests, simulator). Takes effect at the next call.
-    void setFileAccess(std::unique_ptr<UserDataFile> file);
+    void setFileAccess(std::unique_ptr<RecordFile> file);
     // Where Initialize() takes the one-game-per-profile lock; by default beside User.dat in the
     // per-user data folder. An empty path turns the check off (the headless simulator).
     void setInstanceLockPath(const QString& path);
@@ -75,7 +66,7 @@ private:
     // Settings are not covered by the checksum: stored and saved, nothing else.
     void storeSetting(std::int32_t& field, std::int32_t value);
 
-    std::unique_ptr<UserDataFile> m_file;
+    std::unique_ptr<RecordFile> m_file;
     std::unique_ptr<InstanceLock> m_lock;
     QString m_lockPath;
     // The defaults could not be written before the texts were loaded; say so once they are.

@@ -1,9 +1,10 @@
 #include "sound/modSoundSystem.h"
 
+#include "profile/ProgramSupportLibrary.h"
 #include "profile/clsStore.h"
 #include "shell/Ports.h"
-#include "sound/LibrarySoundBank.h"
 #include "sound/QtMusicPlayer.h"
+#include "sound/SupportSoundBank.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -31,7 +32,7 @@ SoundState& state() {
 
 SoundBank& bank() {
     if (!state().bank)
-        state().bank = std::make_unique<LibrarySoundBank>();
+        state().bank = std::make_unique<SupportSoundBank>(ProgramSupportLibrary());
     return *state().bank;
 }
 

@@ -27,7 +27,7 @@ void CampaignFixture::SetUp() {
 }
 
 bool CampaignFixture::Restart() {
-    auto next = std::make_unique<MemoryUserDataFile>();
+    auto next = std::make_unique<MemoryRecordFile>();
     if (file)
         next->setContents(file->contents());
     file = next.get();

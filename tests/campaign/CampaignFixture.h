@@ -1,7 +1,7 @@
 #pragma once
 
 #include "UserDataRecord.h"
-#include "profile/MemoryUserDataFile.h"
+#include "binding/MemoryRecordFile.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -26,6 +26,6 @@ protected:
     static QString Text(int line) { return QStringLiteral("text %1").arg(line); }
 
     QTemporaryDir folder;
-    MemoryUserDataFile* file = nullptr;
+    MemoryRecordFile* file = nullptr;
     std::vector<QString> messages;
 };

@@ -19,7 +19,7 @@ void ProfileFixture::SetUp() {
             m_messages.push_back({text, first, second});
         });
     Ports::installEndProgram([this] { ++m_programEnds; });
-    auto file = std::make_unique<MemoryUserDataFile>();
+    auto file = std::make_unique<MemoryRecordFile>();
     m_file = file.get();
     clsStore::instance().setFileAccess(std::move(file));
     clsStore::instance().setInstanceLockPath(m_folder.filePath(QStringLiteral("User.dat.lock")));

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "UserDataRecord.h"
-#include "profile/MemoryUserDataFile.h"
+#include "binding/MemoryRecordFile.h"
 #include "profile/clsLanguage.h"
 #include "profile/clsStore.h"
 #include "rules/GameState.h"
@@ -26,7 +26,7 @@ struct ShownMessage {
     QString second;
 };
 
-// A profile in memory: User.dat is a MemoryUserDataFile, the lock and the language file live in
+// A profile in memory: User.dat is a MemoryRecordFile, the lock and the language file live in
 // a fresh folder, messages and program ends are recorded. The language file of that folder is
 // called English.ini (the default record's choice) and holds "text <n>" on line n, except for
 // the few lines whose texts the store shows, which carry their own recognisable wording.
@@ -47,7 +47,7 @@ protected:
     UserDataRecord stored() const;
 
     QTemporaryDir m_folder;
-    MemoryUserDataFile* m_file = nullptr;
+    MemoryRecordFile* m_file = nullptr;
     std::vector<ShownMessage> m_messages;
     int m_programEnds = 0;
 };

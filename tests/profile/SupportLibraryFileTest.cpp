@@ -1,12 +1,16 @@
 #include "ProfileFixture.h"
 #include "profile/InstanceLock.h"
-#include "profile/SupportLibraryUserDataFile.h"
+#include "profile/ProgramSupportLibrary.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 // User.dat through the real support library beside the program, in a private data folder.
 namespace {
+std::unique_ptr<RecordFile> recordFileIn(const QString& folder) {
+    return GameRecordFile(std::make_shared<SupportLibrary>(folder));
+}
+
 class SupportLibraryFileTest : public ProfileFixture {
 protected:
     void SetUp() override {
@@ -21,7 +25,8 @@ protected:
 };
 
 TEST_F(SupportLibraryFileTest, MovesTheRecordToAndFromUserDat) {
-    SupportLibraryUserDataFile file(QStringLiteral(QB_BIN_DIR));
+    auto owned = recordFileIn(QStringLiteral(QB_BIN_DIR));
+    RecordFile& file = *owned;
     UserDataRecord::Bytes buffer{};
     EXPECT_EQ(file.Get(buffer), -1);
 
@@ -35,7 +40,8 @@ TEST_F(SupportLibraryFileTest, MovesTheRecordToAndFromUserDat) {
 }
 
 TEST_F(SupportLibraryFileTest, AMissingLibraryIsReportedOnceAndReadsAsNoFile) {
-    SupportLibraryUserDataFile file(m_folder.path());
+    auto owned = recordFileIn(m_folder.path());
+    RecordFile& file = *owned;
     UserDataRecord::Bytes buffer{};
 
     EXPECT_EQ(file.Get(buffer), -1);
@@ -47,8 +53,7 @@ TEST_F(SupportLibraryFileTest, AMissingLibraryIsReportedOnceAndReadsAsNoFile) {
 }
 
 TEST_F(SupportLibraryFileTest, FirstStartWritesTheDefaultsAndLocksBesideThem) {
-    clsStore::instance().setFileAccess(
-        std::make_unique<SupportLibraryUserDataFile>(QStringLiteral(QB_BIN_DIR)));
+    clsStore::instance().setFileAccess(recordFileIn(QStringLiteral(QB_BIN_DIR)));
     clsStore::instance().setInstanceLockPath(InstanceLock::defaultPath());
 
     ASSERT_TRUE(clsStore::instance().Initialize());

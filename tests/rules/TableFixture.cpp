@@ -1,7 +1,7 @@
 #include "TableFixture.h"
 
+#include "binding/MemoryRecordFile.h"
 #include "opponent/clsOpponent.h"
-#include "profile/MemoryUserDataFile.h"
 #include "profile/clsLanguage.h"
 #include "profile/clsPlayer.h"
 #include "profile/clsStore.h"
@@ -16,7 +16,7 @@ void TableFixture::SetUp() {
     ports.model = &table.model();
     Ports::installShowMessage(
         [this](const QString& m, const QString&, const QString&) { shownMessages.push_back(m); });
-    clsStore::instance().setFileAccess(std::make_unique<MemoryUserDataFile>());
+    clsStore::instance().setFileAccess(std::make_unique<MemoryRecordFile>());
     clsLanguage& texts = clsLanguage::instance();
     for (int t = 0; t < clsLanguage::TextCount; ++t)
         texts.setText(static_cast<clsLanguage::Text>(t), QString::number(t));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "profile/MemoryUserDataFile.h"
+#include "binding/MemoryRecordFile.h"
 #include "profile/clsLanguage.h"
 #include "profile/clsStore.h"
 #include "sound/modSoundSystem.h"
@@ -37,7 +37,7 @@ protected:
 
     void SetUp() override {
         modSoundSystem::setSoundBank(std::make_unique<RecordingSoundBank>());
-        clsStore::instance().setFileAccess(std::make_unique<MemoryUserDataFile>());
+        clsStore::instance().setFileAccess(std::make_unique<MemoryRecordFile>());
         clsLanguage::instance().setOk(QStringLiteral("Okay"));
         PlayedSounds().clear();
     }

@@ -16,7 +16,7 @@ class SelectCardsWindowTest : public ShellFixture {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
-        auto file = std::make_unique<MemoryUserDataFile>();
+        auto file = std::make_unique<MemoryRecordFile>();
         memoryFile = file.get();
         clsStore::instance().setFileAccess(std::move(file));
         clsLanguage::instance().setChooseSidedeck(QStringLiteral("Choose ten cards."));
@@ -31,7 +31,7 @@ protected:
     }
     void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(40, 50)); }
 
-    MemoryUserDataFile* memoryFile = nullptr;
+    MemoryRecordFile* memoryFile = nullptr;
     std::vector<QString> messages;
     std::unique_ptr<frmSelectCards> window;
 };

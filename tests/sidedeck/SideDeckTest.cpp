@@ -1,6 +1,6 @@
 #include "sidedeck/SideDeck.h"
+#include "binding/MemoryRecordFile.h"
 #include "opponent/clsOpponent.h"
-#include "profile/MemoryUserDataFile.h"
 #include "profile/clsPlayer.h"
 #include "profile/clsStore.h"
 #include "rules/CardFace.h"
@@ -125,7 +125,7 @@ TEST(SideDeckChoice, FreeChoiceOutsideTheCampaignAndAtItsLastLevel) {
 class MatchStartTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        clsStore::instance().setFileAccess(std::make_unique<MemoryUserDataFile>());
+        clsStore::instance().setFileAccess(std::make_unique<MemoryRecordFile>());
         GameState::instance().GameMode = GameState::Campaign;
     }
 };

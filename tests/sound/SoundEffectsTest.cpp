@@ -1,6 +1,6 @@
 #include "SoundFixture.h"
 
-#include "sound/LibrarySoundBank.h"
+#include "sound/SupportSoundBank.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -86,7 +86,8 @@ TEST_F(SoundEffects, SuccessfulStartIsSilent) {
 
 TEST_F(SoundEffects, MissingSupportLibraryMeansNoSoundAndTheMessage) {
     QTemporaryDir empty;
-    modSoundSystem::setSoundBank(std::make_unique<LibrarySoundBank>(empty.path()));
+    modSoundSystem::setSoundBank(
+        std::make_unique<SupportSoundBank>(std::make_shared<SupportLibrary>(empty.path())));
     modSoundSystem::InitSound(0);
     PlaySound(modSoundSystem::kDealSound);
     PlaySound(kClick);
@@ -97,7 +98,8 @@ TEST_F(SoundEffects, MissingSupportLibraryMeansNoSoundAndTheMessage) {
 // The real support library beside the program, bound by its name; the tests' null audio
 // driver lets it open its sound system without a sound card.
 TEST_F(SoundEffects, SupportLibraryIsBoundByName) {
-    modSoundSystem::setSoundBank(std::make_unique<LibrarySoundBank>(QStringLiteral(QB_BIN_DIR)));
+    modSoundSystem::setSoundBank(std::make_unique<SupportSoundBank>(
+        std::make_shared<SupportLibrary>(QStringLiteral(QB_BIN_DIR)))));
     modSoundSystem::InitSound(0);
     EXPECT_THAT(messages, IsEmpty());
     for (int n = 0; n <= modSoundSystem::kDealSound + 1; ++n)

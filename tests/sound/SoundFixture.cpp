@@ -1,6 +1,6 @@
 #include "SoundFixture.h"
 
-#include "profile/MemoryUserDataFile.h"
+#include "binding/MemoryRecordFile.h"
 #include "profile/clsStore.h"
 #include "shell/Ports.h"
 
@@ -25,7 +25,7 @@ std::int32_t RecordingSoundBank::Init(std::intptr_t) {
 
 void SoundFixture::SetUp() {
     application();
-    clsStore::instance().setFileAccess(std::make_unique<MemoryUserDataFile>());
+    clsStore::instance().setFileAccess(std::make_unique<MemoryRecordFile>());
     modSoundSystem::setSoundBank(std::make_unique<RecordingSoundBank>(bank));
     auto recorder = std::make_unique<RecordingMusicPlayer>(music);
     player = recorder.get();

@@ -1,7 +1,7 @@
 #include "MatchSimulator.h"
 
+#include "binding/MemoryRecordFile.h"
 #include "opponent/clsOpponent.h"
-#include "profile/MemoryUserDataFile.h"
 #include "profile/clsPlayer.h"
 #include "profile/clsStore.h"
 #include "rules/CardKind.h"
@@ -18,7 +18,7 @@ constexpr int MaxTurnsPerMatch = 100000;
 
 MatchSimulator::MatchSimulator(std::uint64_t seed, std::FILE* transcript)
     : m_ports(transcript), m_table(m_ports) {
-    clsStore::instance().setFileAccess(std::make_unique<MemoryUserDataFile>());
+    clsStore::instance().setFileAccess(std::make_unique<MemoryRecordFile>());
     GameState::instance().GameMode = GameState::SingleGame;
     Random::Seed(seed);
     m_ports.setTable(&m_table);

@@ -1,4 +1,4 @@
-#include "profile/SupportLibraryPath.h"
+#include "binding/SupportLibraryPath.h"
 
 QString SupportLibraryPath(const QString& folder) {
 #if defined(Q_OS_WIN)

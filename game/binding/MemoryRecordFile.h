@@ -1,6 +1,6 @@
 #pragma once
 
-#include "profile/clsStore.h"
+#include "binding/RecordFile.h"
 
 #include <cstdint>
 #include <optional>
@@ -9,10 +9,10 @@
 // User.dat kept in memory, for tests and the headless match simulator. It answers with the same
 // result codes as the support library: -1 when there is no file, -3 when it is shorter than the
 // record; a longer file is read from its first bytes. A forced result makes writes fail.
-class MemoryUserDataFile : public UserDataFile {
+class MemoryRecordFile : public RecordFile {
 public:
-    MemoryUserDataFile() = default;
-    explicit MemoryUserDataFile(std::vector<std::uint8_t> contents);
+    MemoryRecordFile() = default;
+    explicit MemoryRecordFile(std::vector<std::uint8_t> contents);
 
     std::int32_t Get(UserDataRecord::Bytes& buffer) override;
     std::int32_t Set(const UserDataRecord::Bytes& buffer) override;

@@ -1,12 +1,12 @@
-#include "profile/MemoryUserDataFile.h"
+#include "binding/MemoryRecordFile.h"
 
 #include <algorithm>
 
-MemoryUserDataFile::MemoryUserDataFile(std::vector<std::uint8_t> contents)
+MemoryRecordFile::MemoryRecordFile(std::vector<std::uint8_t> contents)
     : m_contents(std::move(contents)) {
 }
 
-std::int32_t MemoryUserDataFile::Get(UserDataRecord::Bytes& buffer) {
+std::int32_t MemoryRecordFile::Get(UserDataRecord::Bytes& buffer) {
     if (m_readResult != 0)
         return m_readResult;
     if (!m_contents)
@@ -16,7 +16,7 @@ std::int32_t MemoryUserDataFile::Get(UserDataRecord::Bytes& buffer) {
     return available < buffer.size() ? -3 : 0;
 }
 
-std::int32_t MemoryUserDataFile::Set(const UserDataRecord::Bytes& buffer) {
+std::int32_t MemoryRecordFile::Set(const UserDataRecord::Bytes& buffer) {
     ++m_writeCount;
     if (m_writeResult != 0)
         return m_writeResult;
@@ -24,6 +24,6 @@ std::int32_t MemoryUserDataFile::Set(const UserDataRecord::Bytes& buffer) {
     return 0;
 }
 
-void MemoryUserDataFile::setContents(std::optional<std::vector<std::uint8_t>> contents) {
+void MemoryRecordFile::setContents(std::optional<std::vector<std::uint8_t>> contents) {
     m_contents = std::move(contents);
 }
