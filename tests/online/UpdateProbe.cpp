@@ -3,8 +3,8 @@
 // only argument ("host:port"). Ends with 0 when the update was started (the game's own end),
 // 3 when the window was closed without one.
 #include "UserDataRecord.h"
+#include "binding/MemoryRecordFile.h"
 #include "online/frmUpdate.h"
-#include "profile/MemoryUserDataFile.h"
 #include "profile/clsLanguage.h"
 #include "profile/clsStore.h"
 #include "shell/modShell.h"
@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
         return 2;
     modShell::InstallShellPorts();
     clsStore& store = clsStore::instance();
-    store.setFileAccess(std::make_unique<MemoryUserDataFile>());
+    store.setFileAccess(std::make_unique<MemoryRecordFile>());
     store.setInstanceLockPath(QString());
     clsLanguage::instance().setProgramFolder(QStringLiteral(QB_BIN_DIR));
     if (!store.Initialize())
