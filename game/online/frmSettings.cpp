@@ -34,6 +34,11 @@ const QString LanguageSuffix = QStringLiteral(".ini");
 
 const QString BoxStyle = QStringLiteral("color: rgb(0, 166, 247); background: rgb(20, 16, 14); "
                                         "border: 1px solid rgb(197, 160, 49);");
+const QString ListStyle =
+    QStringLiteral("QComboBox { color: rgb(0, 166, 247); background: rgb(20, 16, 14); "
+                   "border: 1px solid rgb(197, 160, 49); padding-left: 3px; } "
+                   "QComboBox QAbstractItemView { color: rgb(0, 166, 247); "
+                   "background: rgb(20, 16, 14); selection-background-color: rgb(62, 46, 36); }");
 
 // Digits only, at most maxLength of them: letters typed or pasted never reach the box.
 void acceptDigitsOnly(QLineEdit* box, int maxLength) {
@@ -117,6 +122,7 @@ void frmSettings::layOut() {
     for (auto [box, row] : {std::pair{cboLanguage, 4}, std::pair{cboMusic, 5}}) {
         box->setGeometry(BoxColumn, FirstRow + row * RowStep, WideBox, RowHeight);
         box->setFont(Look::DisplayFont(9));
+        box->setStyleSheet(ListStyle);
     }
     cmdOK->setGeometry((WindowWidth - ButtonWidth) / 2, WindowHeight - RowHeight - Margin,
                        ButtonWidth, RowHeight);

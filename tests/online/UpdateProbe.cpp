@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     if (argc != 2)
         return 2;
     modShell::InstallShellPorts();
+    modShell::LoadProgramFont(QStringLiteral(QB_BIN_DIR));
     clsStore& store = clsStore::instance();
     store.setFileAccess(std::make_unique<MemoryRecordFile>());
     store.setInstanceLockPath(QString());
