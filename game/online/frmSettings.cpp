@@ -1,6 +1,7 @@
 #include "online/frmSettings.h"
 
 #include "Md5.h"
+#include "campaign/CampaignLabel.h"
 #include "online/modOnline.h"
 #include "profile/clsLanguage.h"
 #include "profile/clsPlayer.h"
@@ -88,17 +89,14 @@ frmSettings::frmSettings(QWidget* parent)
     txtPort->setFocus();
 }
 
+// The heading above the rows; the captions left of their boxes, the port's range right of it.
 QLabel* frmSettings::makeLabel(const QString& name, const QString& text, int row, int column) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(Look::DisplayFont(row < 0 ? 16 : 9));
-    label->setStyleSheet(QStringLiteral("color: rgb(0, 166, 247);"));
-    if (row < 0)
-        label->setGeometry(Margin, 12, WindowWidth - 2 * Margin, 30);
-    else
-        label->setGeometry(column == 0 ? Margin : BoxColumn + 78, FirstRow + row * RowStep,
-                           column == 0 ? BoxColumn - Margin : 100, RowHeight);
+    const QRect place = row < 0 ? QRect(Margin, 12, WindowWidth - 2 * Margin, 30)
+                        : column == 0
+                            ? QRect(Margin, FirstRow + row * RowStep, BoxColumn - Margin, RowHeight)
+                            : QRect(BoxColumn + 78, FirstRow + row * RowStep, 100, RowHeight);
+    QLabel* label = MakeCampaignLabel(this, name, place, row < 0 ? 16 : 9);
+    label->setText(text);
     return label;
 }
 

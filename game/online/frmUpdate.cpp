@@ -1,12 +1,12 @@
 #include "online/frmUpdate.h"
 
+#include "campaign/CampaignLabel.h"
 #include "online/DownloadProgress.h"
 #include "online/ProgressBar.h"
 #include "online/UpdateDownload.h"
 #include "online/modOnline.h"
 #include "profile/clsLanguage.h"
 #include "profile/clsStore.h"
-#include "shell/Look.h"
 #include "shell/ctlButton.h"
 #include "shell/modWindow.h"
 
@@ -59,11 +59,8 @@ frmUpdate::frmUpdate(QWidget* parent)
 frmUpdate::~frmUpdate() = default;
 
 QLabel* frmUpdate::makeLabel(const QString& name, const QString& text, int pointSize) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(Look::DisplayFont(pointSize));
-    label->setStyleSheet(QStringLiteral("color: rgb(0, 166, 247);"));
+    QLabel* label = MakeCampaignLabel(this, name, QRect(), pointSize);
+    label->setText(text);
     return label;
 }
 
