@@ -13,7 +13,10 @@ QString UserGuide::ShippedPagePath() {
 }
 
 void UserGuide::Open() {
-    const QString site = frmMain::UserGuideAddress();
+    OpenFrom(frmMain::UserGuideAddress());
+}
+
+void UserGuide::OpenFrom(const QString& site) {
     QDesktopServices::openUrl(BlockingHttp::Answers(site, SiteTimeoutMs)
                                   ? QUrl(site)
                                   : QUrl::fromLocalFile(ShippedPagePath()));

@@ -13,8 +13,9 @@ inline constexpr int SiteTimeoutMs = 3000;
 
 // The shipped page's path in the program's folder.
 QString ShippedPagePath();
-// Opens the site's page in the default browser when the site answers, the shipped page
-// otherwise. Nothing is reported when the browser cannot be started.
+// Opens the site's page (by default the game's web site) in the default browser when the site
+// answers, the shipped page otherwise. Nothing is reported when the browser cannot be started.
 void Open();
+void OpenFrom(const QString& siteAddress);
 
 } // namespace UserGuide
