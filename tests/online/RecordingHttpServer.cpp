@@ -34,6 +34,8 @@ void RecordingHttpServer::accept() {
 
 void RecordingHttpServer::serve(QTcpSocket* socket, const QByteArray& target) {
     requests.append(QString::fromLatin1(target));
+    if (onRequest)
+        onRequest();
     const QString path = QString::fromLatin1(target.split('?').front());
     const CannedAnswer canned = m_answers.value(path, CannedAnswer{404, "not found"});
     const QByteArray length = canned.contentLength.value_or(QByteArray::number(canned.body.size()));

@@ -7,6 +7,7 @@
 #include <QPair>
 #include <QStringList>
 #include <QTcpServer>
+#include <functional>
 #include <optional>
 
 // What the test server sends for one path.
@@ -41,6 +42,8 @@ public:
     void answer(const QString& path, CannedAnswer answer);
 
     QStringList requests;
+    // Runs when a request has arrived, before it is answered.
+    std::function<void()> onRequest;
 
 private:
     void accept();

@@ -105,6 +105,20 @@ TEST_F(UpdateWindowTest, ShowsPleaseWaitAndHidesTheDownloadUntilTheCheck) {
     EXPECT_TRUE(m_server->requests.isEmpty());
 }
 
+// The check waits for its answer with the window already on the screen, saying so.
+TEST_F(UpdateWindowTest, TheWindowIsShownWhileTheCheckWaits) {
+    offer("FALSE");
+    bool shown = false;
+    QString shownStatus;
+    m_server->onRequest = [&] {
+        shown = m_window->isVisible();
+        shownStatus = status();
+    };
+    open();
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(shownStatus, pleaseWait());
+}
+
 TEST_F(UpdateWindowTest, NoNewerVersionAndAFailedCheckLeaveOnlyTheOkButton) {
     const std::vector<std::pair<QByteArray, QString>> answers{
         {"FALSE", clsLanguage::instance().NoUpdateAvailable()},
