@@ -15,6 +15,9 @@ AccountVerifier::Verdict AccountVerifier::Confirm(int id, std::string_view diges
             return Verdict::Valid;
         m_cache.Forget(id);
     }
+    const std::lock_guard lane(m_slowCheckLanes[static_cast<std::size_t>(id) % SlowCheckLanes]);
+    if (const auto cached = m_cache.Find(id, digest); cached && action(*cached))
+        return Verdict::Valid;
     const auto stored = m_storage.StoredHash(id);
     if (!stored || !PasswordHash::Verify(*stored, digest)) {
         m_throttle.Failed(id, FailureThrottle::Clock::now());

@@ -4,7 +4,9 @@
 #include "FailureThrottle.h"
 #include "Storage.h"
 
+#include <array>
 #include <functional>
+#include <mutex>
 #include <string_view>
 
 // Checks an online ID and password digest against the stored account and then does one thing
@@ -23,7 +25,12 @@ public:
     Verdict Confirm(int id, std::string_view digest, const Action& action);
 
 private:
+    static constexpr std::size_t SlowCheckLanes = 64;
+
     Storage& m_storage;
     FailureThrottle& m_throttle;
     DigestCache m_cache;
+    // Requests for one ID that miss the cache together queue for its slow check, so the first
+    // one's result serves the rest instead of every one of them hashing at once.
+    std::array<std::mutex, SlowCheckLanes> m_slowCheckLanes;
 };

@@ -25,7 +25,11 @@ std::string onlineId(int id) {
 void writeHead(std::ostream& out) {
     out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-           "<title>Quelta Brovel Online - Highscores</title>\n<style>\n"
+           "<title>Quelta Brovel Online - Highscores</title>\n"
+           "<link rel=\"icon\" href=\"data:image/svg+xml,%3Csvg "
+           "xmlns=%27http://www.w3.org/2000/svg%27 viewBox=%270 0 82 102%27%3E%3Crect x=%272%27 "
+           "y=%272%27 width=%2778%27 height=%2798%27 rx=%277%27 fill=%27%2300a6f7%27 "
+           "stroke=%27%23c5a031%27 stroke-width=%274%27/%3E%3C/svg%3E\">\n<style>\n"
         << SiteStyle << "</style>\n</head>\n<body>\n"
         << "<header><h1>Quelta Brovel Online</h1><p>Highscores</p></header>\n"
            "<nav><a href=\"/index.php?page=userguide\">User guide</a>"

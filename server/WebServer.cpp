@@ -13,6 +13,17 @@ constexpr const char* Html = "text/html; charset=utf-8";
 constexpr std::size_t LongestBody = 4096;
 constexpr time_t ReadTimeoutSeconds = 5;
 constexpr std::size_t RequestsPerConnection = 1000000;
+// The game sends a handful of headers; a request with far more, or with large ones, is no
+// client of ours and is refused before any handler sees it.
+constexpr std::size_t MostHeaders = 64;
+constexpr std::size_t LongestHeaders = 16384;
+
+bool headersFit(const httplib::Headers& headers) {
+    std::size_t total = 0;
+    for (const auto& [name, value] : headers)
+        total += name.size() + value.size();
+    return headers.size() <= MostHeaders && total <= LongestHeaders;
+}
 
 std::optional<std::string> fileText(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -48,6 +59,14 @@ void WebServer::configure(int workerThreads) {
     m_server.new_task_queue = [workerThreads] {
         return new httplib::ThreadPool(static_cast<std::size_t>(workerThreads));
     };
+    m_server.set_pre_routing_handler(
+        [](const httplib::Request& request, httplib::Response& response) {
+            if (headersFit(request.headers))
+                return httplib::Server::HandlerResponse::Unhandled;
+            response.status = 431;
+            response.set_content("Request headers too large\n", Text);
+            return httplib::Server::HandlerResponse::Handled;
+        });
     m_server.set_exception_handler(
         [](const httplib::Request&, httplib::Response& response, std::exception_ptr) {
             response.status = 500;

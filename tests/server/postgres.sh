@@ -2,7 +2,8 @@
 # A private PostgreSQL 15 for the server tests: "start DIR" makes a fresh cluster in DIR that
 # listens only on a Unix socket in DIR (no TCP) and trusts local connections; "stop DIR" ends
 # it by the PID it wrote. PostgreSQL refuses to run as root, so as root it runs as the
-# postgres user, which then owns DIR.
+# postgres user, which then owns DIR. The tests run without forced disk writes; the load
+# benchmark sets QB_PG_DURABLE=1 to measure with the durable commits of a real deployment.
 set -euo pipefail
 
 pgbin=/usr/lib/postgresql/15/bin
@@ -24,8 +25,10 @@ start() {
     [ "$(id -u)" -eq 0 ] && chown postgres: "$dir"
     as_owner "$pgbin/initdb" -D "$dir/data" -U qbtest --auth=trust -E UTF8 --no-sync \
         >"$dir/initdb.log"
+    local durability="-c fsync=off"
+    [ "${QB_PG_DURABLE:-0}" = 1 ] && durability=""
     as_owner "$pgbin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 \
-        -o "-k $dir -c listen_addresses='' -c fsync=off -c max_connections=200" start \
+        -o "-k $dir -c listen_addresses='' $durability -c max_connections=200" start \
         >/dev/null
     head -1 "$dir/data/postmaster.pid" >"$dir/pid"
 }
