@@ -38,12 +38,15 @@ void RecordingHttpServer::serve(QTcpSocket* socket, const QByteArray& target) {
         onRequest();
     const QString path = QString::fromLatin1(target.split('?').front());
     const CannedAnswer canned = m_answers.value(path, CannedAnswer{404, "not found"});
-    const QByteArray length = canned.contentLength.value_or(QByteArray::number(canned.body.size()));
+    const QByteArray length = canned.contentLength.isEmpty()
+                                  ? QByteArray::number(canned.body.size())
+                                  : canned.contentLength;
     QByteArray reply = "HTTP/1.1 " + QByteArray::number(canned.status) +
                        (canned.status == 200 ? " OK" : " Not Found") + "\r\nConnection: close\r\n";
-    if (!length.isEmpty())
+    if (length != CannedAnswer::Omitted)
         reply += "Content-Length: " + length + "\r\n";
-    reply += "\r\n" + canned.body.left(canned.closeAfter.value_or(canned.body.size()));
+    reply +=
+        "\r\n" + canned.body.left(canned.closeAfter < 0 ? canned.body.size() : canned.closeAfter);
     const auto send = [socket, reply] {
         socket->write(reply);
         socket->disconnectFromHost();

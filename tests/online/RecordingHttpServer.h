@@ -8,22 +8,23 @@
 #include <QStringList>
 #include <QTcpServer>
 #include <functional>
-#include <optional>
 
 // What the test server sends for one path.
 struct CannedAnswer {
-    CannedAnswer(int status_ = 200, QByteArray body_ = {},
-                 std::optional<QByteArray> contentLength_ = std::nullopt,
-                 std::optional<qsizetype> closeAfter_ = std::nullopt, int delayMs_ = 0)
+    // As contentLength: no Content-Length header at all.
+    static inline const QByteArray Omitted = QByteArrayLiteral("omitted");
+
+    CannedAnswer(int status_ = 200, QByteArray body_ = {}, QByteArray contentLength_ = {},
+                 qsizetype closeAfter_ = -1, int delayMs_ = 0)
         : status(status_), body(std::move(body_)), contentLength(std::move(contentLength_)),
           closeAfter(closeAfter_), delayMs(delayMs_) {}
 
     int status = 200;
     QByteArray body;
-    // The Content-Length header as sent; by default the body's true length, "" for none.
-    std::optional<QByteArray> contentLength;
-    // Closes the connection after this many body bytes (a server that stops early).
-    std::optional<qsizetype> closeAfter;
+    // The Content-Length header as sent; empty for the body's true length, or Omitted.
+    QByteArray contentLength;
+    // Closes the connection after this many body bytes (a server that stops early); -1 for all.
+    qsizetype closeAfter = -1;
     // Answers only after this many milliseconds (or never, with -1).
     int delayMs = 0;
 };

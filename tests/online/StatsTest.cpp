@@ -158,7 +158,7 @@ TEST_F(StatsTest, TheUpdateCheckAsksWithTheVersionAndReadsEveryAnswer) {
 
 // The time-out is what ends a wait for a server that accepted the request but never answers.
 TEST_F(StatsTest, AServerThatNeverAnswersEndsInTheTimeOut) {
-    m_server->answer(QStringLiteral("/stats.php"), {200, "1", std::nullopt, std::nullopt, -1});
+    m_server->answer(QStringLiteral("/stats.php"), {200, "1", {}, -1, -1});
     QElapsedTimer clock;
     clock.start();
     EXPECT_EQ(BlockingHttp::Get(clsStore::instance().OnlineStatsPath(), 300), QString());
