@@ -5,6 +5,7 @@
 #include "shell/frmMain.h"
 #include "shell/modShell.h"
 #include "sidedeck/frmSelectCards.h"
+#include "sound/modSoundSystem.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@
 // Windows that belong to other parts of the game are hooked into the menu below as they exist.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    modSoundSystem::PrepareSound();
     modShell::InstallShellPorts();
     modShell::LoadProgramFont(QCoreApplication::applicationDirPath());
     frmMain::setOpener(frmMain::Screen::SideDeckSelection, &frmSelectCards::Open);

@@ -12,7 +12,16 @@ ALenum alFormat(const RiffWave& wave) {
     return wave.bitsPerSample == 8 ? AL_FORMAT_STEREO8 : AL_FORMAT_STEREO16;
 }
 
+double lengthSeconds(const RiffWave& wave) {
+    const std::size_t frame = wave.channels * wave.bitsPerSample / 8u;
+    return static_cast<double>(wave.samples.size() / frame) / wave.sampleRate;
+}
+
 } // namespace
+
+EffectBank::~EffectBank() {
+    release();
+}
 
 bool EffectBank::open() {
     if (context_ != nullptr) {
@@ -30,6 +39,7 @@ bool EffectBank::open() {
     for (int effect = 0; effect < EffectCount; ++effect) {
         load(effect);
     }
+    idle_.start(device_);
     return true;
 }
 
@@ -53,6 +63,7 @@ void EffectBank::load(int effect) {
         return;
     }
     buffers_[static_cast<std::size_t>(effect)] = buffer;
+    seconds_[static_cast<std::size_t>(effect)] = lengthSeconds(*wave);
     createSlots(effect);
 }
 
@@ -85,6 +96,8 @@ void EffectBank::play(int effect) {
         ALint state = AL_STOPPED;
         alGetSourcei(slots[i], AL_SOURCE_STATE, &state);
         if (state != AL_PLAYING || i + 1 == slots.size()) {
+            idle_.sounding(
+                std::chrono::duration<double>(seconds_[static_cast<std::size_t>(effect)]));
             alSourceRewind(slots[i]);
             alSourcePlay(slots[i]);
             return;
@@ -96,6 +109,7 @@ void EffectBank::release() {
     if (device_ == nullptr) {
         return;
     }
+    idle_.stop();
     for (std::size_t e = 0; e < slots_.size(); ++e) {
         for (ALuint& slot : slots_[e]) {
             if (slot != 0) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "IdleMixerPause.h"
+
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <array>
@@ -8,13 +10,14 @@
 // The game's fourteen sound effects, preloaded into the mixer of the default sound output.
 // Each effect has one sample buffer shared by five sources, so the same effect can sound up to
 // five times at once; a sixth start restarts the fifth. Starting an effect costs only a state
-// query and a restart.
+// query and a restart. While no effect sounds, the mixer is paused.
 class EffectBank {
 public:
     static constexpr int EffectCount = 14;
     static constexpr int SlotCount = 5;
 
     EffectBank() = default;
+    ~EffectBank();
     EffectBank(const EffectBank&) = delete;
     EffectBank& operator=(const EffectBank&) = delete;
 
@@ -33,5 +36,7 @@ private:
     ALCcontext* context_ = nullptr;
     // 0 marks an empty buffer or slot: that effect, or that instance of it, is not available.
     std::array<ALuint, EffectCount> buffers_{};
+    std::array<double, EffectCount> seconds_{};
     std::array<std::array<ALuint, SlotCount>, EffectCount> slots_{};
+    IdleMixerPause idle_;
 };

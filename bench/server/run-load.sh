@@ -1,6 +1,7 @@
 #!/bin/bash
 # Load benchmark of the master server on loopback: statistics reports per second with SQLite
-# and with PostgreSQL (durable commits), each report checked against its account and stored;
+# and with PostgreSQL (durable commits), each report checked against its account and stored,
+# each beside a bare handler that only inserts (the ratio holds however busy the machine is);
 # then two server processes taking reports into one PostgreSQL at once. Every run must end
 # with no refused answer and no transport error, and the rows counted afterwards must be
 # every report that was answered "1" (plus at most the few still in flight when wrk stopped).
@@ -12,6 +13,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="$(cd "${1:-$root/build}" && pwd)"
 seconds="${2:-10}"
 server="$build/bin/queltabrovel-server"
+bare="$build/bin/bench_bare_insert_server"
 connections=16
 accounts=10
 work="$(mktemp -d)"
@@ -36,11 +38,10 @@ add_accounts() {
     done
 }
 
-# Starts a server on a free port and sets port to it. Then checks every account once, as each
-# player's game does when the account is entered, so the runs measure the steady state.
-start_server() {
+# Starts a program that prints "listening on HOST:PORT" and sets port to that port.
+start_process() {
     local log="$work/server-${#pids[@]}.log"
-    "$server" serve --listen 127.0.0.1:0 --database "$1" >"$log" 2>&1 &
+    "$@" >"$log" 2>&1 &
     pids+=($!)
     port=""
     for _ in $(seq 1 200); do
@@ -48,7 +49,18 @@ start_server() {
         [ -n "$port" ] && break
         sleep 0.05
     done
-    [ -n "$port" ] || { echo "server did not start: $(cat "$log")" >&2; exit 1; }
+    [ -n "$port" ] || { echo "did not start: $(cat "$log")" >&2; exit 1; }
+}
+
+stop_last() {
+    kill "${pids[-1]}"
+    wait "${pids[-1]}" 2>/dev/null || true
+}
+
+# The real server; every account is checked once first, as each player's game does when the
+# account is entered, so the runs measure the steady state.
+start_server() {
+    start_process "$server" serve --listen 127.0.0.1:0 --database "$1"
     for id in $(seq 1 "$accounts"); do
         curl -fsS "http://127.0.0.1:$port/stats.php?mode=check&id=$id&pw=$QB_DIGEST" >/dev/null
     done
@@ -79,25 +91,40 @@ check() {
 failed=0
 echo "Load: ${seconds}s per run, $connections connections, $accounts accounts, loopback"
 
+ratio() {
+    printf '%-34s %9.0f %%  of the bare insert handler beside it\n' "$1" \
+        "$(echo "100 * $2 / $3" | bc -l)"
+}
+
+# A bare handler with one prepared insert per request, then the real server, on one engine.
+measure() {
+    local name="$1" url="$2" count="$3"
+    start_process "$bare" "$url"
+    read -r stored refused errors _ bare_rate <<<"$(load "$port" "$connections")"
+    stop_last
+    check "$name, bare insert" "$($count)" "$stored" "$refused" "$errors" "$bare_rate" \
+        "$connections"
+    $4
+    add_accounts "$url"
+    start_server "$url"
+    read -r stored refused errors _ rate <<<"$(load "$port" "$connections")"
+    stop_last
+    check "$name, server" "$($count)" "$stored" "$refused" "$errors" "$rate" "$connections"
+    ratio "$name, server" "$rate" "$bare_rate"
+}
+
 sqlite="sqlite:$work/stats.sqlite"
-add_accounts "$sqlite"
-start_server "$sqlite"
-read -r stored refused errors _ rate <<<"$(load "$port" "$connections")"
-rows="$(sqlite3 "$work/stats.sqlite" 'SELECT COUNT(*) FROM reports')"
-check "SQLite (WAL)" "$rows" "$stored" "$refused" "$errors" "$rate" "$connections"
-kill "${pids[-1]}"; wait "${pids[-1]}" 2>/dev/null || true
+count_sqlite() { sqlite3 "$work/stats.sqlite" 'SELECT COUNT(*) FROM reports'; }
+clear_sqlite() { sqlite3 "$work/stats.sqlite" 'DELETE FROM reports'; }
+measure "SQLite (WAL)" "$sqlite" count_sqlite clear_sqlite
 
 QB_PG_DURABLE=1 "$root/tests/server/postgres.sh" start "$work/pg"
 pg="postgresql:///postgres?host=$work/pg&user=qbtest"
 count_pg() { psql -qtA "$pg" -c 'SELECT COUNT(*) FROM reports'; }
-add_accounts "$pg"
-start_server "$pg"
-read -r stored refused errors _ rate <<<"$(load "$port" "$connections")"
-check "PostgreSQL (durable commits)" "$(count_pg)" "$stored" "$refused" "$errors" "$rate" \
-    "$connections"
-kill "${pids[-1]}"; wait "${pids[-1]}" 2>/dev/null || true
+clear_pg() { psql -qtA "$pg" -c 'TRUNCATE reports' >/dev/null; }
+measure "PostgreSQL (durable)" "$pg" count_pg clear_pg
 
-psql -qtA "$pg" -c 'TRUNCATE reports' >/dev/null
+clear_pg
 start_server "$pg"
 first="$port"
 start_server "$pg"

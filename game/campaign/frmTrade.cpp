@@ -6,6 +6,7 @@
 #include "campaign/TradeSlot.h"
 #include "profile/clsLanguage.h"
 #include "shell/ctlButton.h"
+#include "sound/SoundEffect.h"
 #include "sound/modSoundSystem.h"
 
 #include <QKeyEvent>
@@ -21,8 +22,6 @@ constexpr int DetailLeft = 290;
 constexpr int DetailWidth = frmTrade::WindowWidth - DetailLeft - Margin;
 constexpr int ButtonWidth = 118;
 constexpr int ButtonHeight = 24;
-constexpr int ClickSound = 2;
-constexpr int ScrollSound = 3;
 } // namespace
 
 frmTrade::frmTrade(QWidget* parent)
@@ -114,7 +113,7 @@ void frmTrade::ShowMode() {
 }
 
 void frmTrade::SelectSlot(int slot) {
-    modSoundSystem::PlaySound(ClickSound);
+    modSoundSystem::PlaySound(SoundEffect::Click);
     if (!m_model.Select(slot))
         return;
     ShowStrip();
@@ -122,7 +121,7 @@ void frmTrade::SelectSlot(int slot) {
 }
 
 void frmTrade::ScrollButton(int step) {
-    modSoundSystem::PlaySound(ScrollSound);
+    modSoundSystem::PlaySound(SoundEffect::Hover);
     if (m_model.Scroll(step))
         ShowStrip();
 }

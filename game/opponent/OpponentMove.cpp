@@ -7,14 +7,15 @@
 #include "rules/GameError.h"
 #include "rules/GameState.h"
 #include "rules/GameTable.h"
-#include "rules/TablePorts.h"
+#include "rules/TableEffects.h"
+#include "rules/TableView.h"
+#include "rules/Twenty.h"
 #include "shell/Ports.h"
+#include "sound/SoundEffect.h"
 
 #include <utility>
 
 namespace {
-constexpr int Twenty = 20;
-constexpr int LayCardSound = 1;
 constexpr int AfterDealPause = 500;
 constexpr int BeforeLayPause = 300;
 constexpr int AfterLayPause = 350;
@@ -41,12 +42,13 @@ void OpponentMove::Play() {
                 return;
             if (!StillCurrent())
                 return;
-            const int result = m_table.rules().EvaluateSet();
+            const modGameSystem::SetResult result = m_table.rules().EvaluateSet();
             if (result <= modGameSystem::Tie) {
                 m_table.PlayerWin(result);
                 return;
             }
-            if (result != modGameSystem::OpponentMovesAgain) {
+            // Moving again, the computer goes on in this loop: its turn never left it.
+            if (GameTable::NextMover(result, 1) == 0) {
                 m_table.PlayerChange(0);
                 return;
             }
@@ -69,7 +71,7 @@ bool OpponentMove::Move() {
         return false;
     if (m_opponent.Count == Twenty) {
         m_opponent.Stand = true;
-        m_table.ports().SideStands(1);
+        m_table.view().SideStands(1);
     } else if (!ConsiderHandCard()) {
         return false;
     }
@@ -87,7 +89,7 @@ bool OpponentMove::ConsiderHandCard() {
     decision.hand = m_opponent.HandCards();
     decision.candidate = Candidate();
     decision.plays = decision.candidate >= 0 && ShouldPlay(decision.candidate);
-    m_table.ports().ComputerDecided(decision);
+    m_table.view().ComputerDecided(decision);
     if (!decision.plays)
         return true;
     if (!AI_PlayHandCard(decision.candidate) || m_table.rules().CheckFullTable())
@@ -103,7 +105,7 @@ void OpponentMove::DecideStand() {
         count >= player.Count && ((player.Stand && count > 10) || (count >= 18 && count <= 20));
     if (stands && !m_opponent.Stand) {
         m_opponent.Stand = true;
-        m_table.ports().SideStands(1);
+        m_table.view().SideStands(1);
     }
     if (m_opponent.Stand)
         m_table.rules().SetCardsDimmed(FirstSlot, LastSlot, true);
@@ -207,7 +209,7 @@ bool OpponentMove::AI_PlayHandCard(int position) {
     rules.Wait(BeforeLayPause);
     if (!StillCurrent())
         return false;
-    m_table.ports().PlaySound(LayCardSound);
+    m_table.effects().PlaySound(SoundEffect::CardLaid);
     const int slot = rules.FreeSlot(1);
     if (slot < 0)
         return false;

@@ -1,6 +1,7 @@
 #include "opponent/clsOpponent.h"
 
 #include "UserDataRecord.h"
+#include "opponent/CampaignLadder.h"
 #include "opponent/OpponentMove.h"
 #include "profile/clsLanguage.h"
 #include "profile/clsPlayer.h"
@@ -14,7 +15,6 @@
 
 namespace {
 constexpr std::int32_t LargestWagerBase = 2147483646;
-constexpr std::uint8_t LastLevel = 27;
 
 struct Tier {
     std::int32_t upTo; // highest highscore of the tier
@@ -93,7 +93,7 @@ void clsOpponent::AI_CreateHandCards() {
         if (state.GameMode == GameState::SingleGame)
             ChooseSingleGameTier();
         clsPlayer& player = clsPlayer::instance();
-        if (state.GameMode == GameState::Campaign && player.Level() == LastLevel) {
+        if (state.GameMode == GameState::Campaign && player.Level() == CampaignLadder::LastLevel) {
             for (int i = 0; i < 4; ++i)
                 m_handCards[i].Kind = player.HandCard(i);
             return;

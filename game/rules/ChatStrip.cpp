@@ -6,17 +6,14 @@
 #include "rules/GameState.h"
 #include "rules/TableLabel.h"
 #include "shell/Ports.h"
+#include "sound/SoundEffect.h"
 #include "sound/modSoundSystem.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-namespace {
-
-constexpr int ChatSound = 2;
-
-} // namespace
+namespace {} // namespace
 
 ChatStrip::ChatStrip(QWidget* table)
     : QObject(table), chbChat(new QPlainTextEdit(table)),
@@ -53,7 +50,7 @@ void ChatStrip::Send() {
         ::ShowMessage(clsLanguage::instance().NoMessage());
         return;
     }
-    modSoundSystem::PlaySound(ChatSound);
+    modSoundSystem::PlaySound(SoundEffect::Click);
     const QString line =
         QLatin1Char('[') + clsPlayer::instance().Name() + QStringLiteral("] ") + text;
     AddChatLine(line);

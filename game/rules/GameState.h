@@ -16,7 +16,6 @@ struct GameState {
     bool IsHost = false;
     bool HostBegins = false;
     bool LocalReady = false;
-    bool MatchOver = false;
     bool LocalSetDone = false;
     bool RemoteSetDone = false;
 

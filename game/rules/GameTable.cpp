@@ -3,24 +3,30 @@
 #include "opponent/clsOpponent.h"
 #include "profile/clsLanguage.h"
 #include "profile/clsPlayer.h"
+#include "rules/CardFace.h"
 #include "rules/GameState.h"
+#include "rules/MatchStatistics.h"
 #include "rules/Random.h"
-#include "rules/TablePorts.h"
+#include "rules/TableEffects.h"
+#include "rules/TablePeer.h"
+#include "rules/TableView.h"
+#include "rules/Twenty.h"
 #include "rules/clsCardPool.h"
+#include "sound/SoundEffect.h"
 
 namespace {
 constexpr int MarkersPerSide = 3;
-constexpr int Twenty = 20;
 } // namespace
 
-GameTable::GameTable(TablePorts& ports)
-    : m_ports(ports), m_model(ports), m_rules(*this), m_hand(*this), m_settlement(*this) {
+GameTable::GameTable(TableView& view, TableEffects& effects, TablePeer& peer,
+                     MatchStatistics& statistics)
+    : m_view(view), m_effects(effects), m_peer(peer), m_statistics(statistics),
+      m_model(view, effects), m_rules(*this), m_hand(*this), m_settlement(*this) {
 }
 
 void GameTable::StartMatch() {
     GameState& state = GameState::instance();
     state.PendingDeal1 = state.PendingDeal2 = false;
-    state.MatchOver = false;
     m_open = true;
     m_visible = false;
     ++m_serial;
@@ -31,7 +37,7 @@ void GameTable::StartMatch() {
     // The computer's hand is dealt before anything can start its first move.
     if (!state.isMultiplayer())
         clsOpponent::instance().AI_CreateHandCards();
-    m_ports.MatchStarted();
+    m_view.MatchStarted();
     NewSet();
 }
 
@@ -51,7 +57,7 @@ void GameTable::ButtonClick(int index) {
     }
     if (!clsPlayer::instance().CanAct || (index != EndTurnButton && index != StandButton))
         return;
-    m_ports.ButtonsNormal();
+    m_view.ButtonsNormal();
     if (index == StandButton || clsPlayer::instance().Count == Twenty)
         StandUp();
     else
@@ -59,36 +65,40 @@ void GameTable::ButtonClick(int index) {
 }
 
 void GameTable::EndTurn() {
-    m_ports.TurnEnded();
-    const GameState& state = GameState::instance();
-    if (state.isMultiplayer())
-        m_ports.SendCommand(QStringLiteral("end"), QString());
-    if (state.isClient())
+    m_view.TurnEnded();
+    m_peer.EndedTurn();
+    if (GameState::instance().isClient())
         return;
-    FollowResult(m_rules.EvaluateSet());
+    FollowResult(m_rules.EvaluateSet(), 0);
 }
 
 void GameTable::StandUp() {
     clsPlayer::instance().Stand = true;
-    m_ports.SideStands(0);
+    m_view.SideStands(0);
     m_rules.SetCardsDimmed(0, TableModel::SideSlots - 1, true);
-    const GameState& state = GameState::instance();
-    if (state.isMultiplayer())
-        m_ports.SendCommand(QStringLiteral("std"), QString());
-    if (state.isClient())
+    m_peer.Stood();
+    if (GameState::instance().isClient())
         return;
-    FollowResult(m_rules.EvaluateSet());
+    FollowResult(m_rules.EvaluateSet(), 0);
 }
 
-void GameTable::FollowResult(int result) {
+int GameTable::NextMover(modGameSystem::SetResult result, int moved) {
+    if (result == modGameSystem::PlayerMovesAgain)
+        return 0;
+    if (result == modGameSystem::OpponentMovesAgain)
+        return 1;
+    return 1 - moved;
+}
+
+void GameTable::FollowResult(modGameSystem::SetResult result, int moved) {
     if (result <= modGameSystem::Tie) {
         PlayerWin(result);
-    } else if (result == modGameSystem::PlayerMovesAgain) {
-        PlayerChange(0);
-    } else {
-        PlayerChange(1);
-        LetComputerMove();
+        return;
     }
+    const int next = NextMover(result, moved);
+    PlayerChange(next);
+    if (next == 1)
+        LetComputerMove();
 }
 
 void GameTable::LetComputerMove() {
@@ -96,29 +106,87 @@ void GameTable::LetComputerMove() {
         clsOpponent::instance().AI_Play(*this);
 }
 
-void GameTable::RemoteTurnEnded(bool stood) {
+void GameTable::RemoteTurnEnded() {
     if (!m_open)
         return;
-    if (stood) {
-        clsOpponent::instance().Stand = true;
-        m_ports.SideStands(1);
-        m_rules.SetCardsDimmed(TableModel::SideSlots, 2 * TableModel::SideSlots - 1, true);
-    }
-    if (!GameState::instance().isHost())
+    m_view.AddChatLine(
+        clsOpponent::instance().Name() + QLatin1Char(' ') + clsLanguage::instance().EndsTurn(), 0);
+    RemoteMoveEnded();
+}
+
+void GameTable::RemoteStood() {
+    if (!m_open)
         return;
-    const int result = m_rules.EvaluateSet();
-    if (result <= modGameSystem::Tie)
-        PlayerWin(result);
-    else
-        PlayerChange(result == modGameSystem::OpponentMovesAgain ? 1 : 0);
+    clsOpponent::instance().Stand = true;
+    m_view.AddChatLine(
+        clsOpponent::instance().Name() + QLatin1Char(' ') + clsLanguage::instance().Stands(), 0);
+    m_view.SideStands(1);
+    m_rules.SetCardsDimmed(TableModel::SideSlots, 2 * TableModel::SideSlots - 1, true);
+    RemoteMoveEnded();
+}
+
+void GameTable::RemoteMoveEnded() {
+    if (GameState::instance().isHost())
+        FollowResult(m_rules.EvaluateSet(), 1);
+}
+
+void GameTable::RemoteCardPlaced(int side, int face, const CardText& text) {
+    const bool validFace = face == CardFace::MainDeck || (face >= 0 && face <= CardFace::Special);
+    if (!m_open || (side != 0 && side != 1) || !validFace || text.empty())
+        return;
+    const int slot = m_model.FreeSlot(side);
+    if (slot < 0)
+        return; // a full row is never placed on: its ninth card decided the set
+    GameState::instance().LastCardSide = side;
+    m_model.setFace(slot, face);
+    m_model.setText(slot, text);
+    if (face != CardFace::MainDeck) {
+        m_effects.PlaySound(SoundEffect::CardLaid);
+        m_rules.RemoveOpponentHandCard();
+        m_rules.CheckFullTable();
+        return;
+    }
+    m_effects.PlaySound(SoundEffect::Deal);
+    const auto serial = m_serial;
+    if (side == 0)
+        m_rules.CheckAutoStand();
+    if (IsCurrent(serial))
+        m_rules.CheckFullTable();
+}
+
+void GameTable::RemoteSlotRewritten(int slot, const CardText& text) {
+    if (m_open && slot >= 0 && slot < TableModel::SideSlots)
+        m_model.setText(TableModel::SideSlots + slot, text);
+}
+
+void GameTable::RemoteTurnGiven(int side) {
+    if (m_open && (side == 0 || side == 1))
+        PlayerChange(side);
+}
+
+void GameTable::RemoteSetDecided(int winner) {
+    if (winner >= 0 && winner <= modGameSystem::Tie)
+        PlayerWin(winner);
+}
+
+void GameTable::RemoteNextSet() {
+    if (m_open)
+        NewSet();
+}
+
+void GameTable::RemoteSetAcknowledged() {
+    if (!m_open)
+        return;
+    GameState::instance().RemoteSetDone = true;
+    CheckDone();
 }
 
 void GameTable::AskQuit() {
     if (!m_open)
         return;
-    m_ports.ButtonsNormal();
+    m_view.ButtonsNormal();
     const clsLanguage& texts = clsLanguage::instance();
-    m_ports.ShowMessage(texts.QuitReally(), texts.Yes(), texts.No());
+    m_effects.ShowMessage(texts.QuitReally(), texts.Yes(), texts.No());
 }
 
 void GameTable::NewSet() {
@@ -133,7 +201,7 @@ void GameTable::NewSet() {
         return;
     clsCardPool::instance().CreateNew();
     const int beginner = state.isHost() ? (state.HostBegins ? 0 : 1) : Random::Pick(2);
-    m_ports.SetStarted(beginner);
+    m_view.SetStarted(beginner);
     PlayerChange(beginner);
     if (state.isHost())
         return;
@@ -147,15 +215,15 @@ void GameTable::PlayerChange(int side) {
     clsPlayer& player = clsPlayer::instance();
     const bool toPlayer = side == 0;
     m_rules.SetCardsDimmed(TableModel::FirstHandSlot, TableModel::SlotCount - 1, !toPlayer);
-    m_ports.TurnLight(side);
+    m_view.TurnLight(side);
     player.CanPlayCard = player.CanAct = toPlayer;
     if (toPlayer)
-        m_ports.ButtonsNormal();
+        m_view.ButtonsNormal();
     else
-        m_ports.ButtonsInactive();
+        m_view.ButtonsInactive();
     const GameState& state = GameState::instance();
     if (state.isHost())
-        m_ports.SendCommand(QStringLiteral("pc"), QString::number(1 - side));
+        m_peer.TurnGiven(side);
     const bool stands = toPlayer ? player.Stand : clsOpponent::instance().Stand;
     const bool deals = toPlayer ? !state.isClient() : state.isHost();
     if (deals && !stands)
@@ -167,7 +235,7 @@ void GameTable::PlayerWin(int winner) {
         return;
     const auto serial = m_serial;
     m_rules.SetCardsDimmed(0, 2 * TableModel::SideSlots - 1, true);
-    m_ports.SetDecided(winner);
+    m_view.SetDecided(winner);
     if (winner != modGameSystem::Tie && MarkSetWon(winner)) {
         m_settlement.EndMatch(winner);
         return;
@@ -182,12 +250,12 @@ void GameTable::PlayerWin(int winner) {
         return;
     }
     clsPlayer::instance().CanPlayCard = clsPlayer::instance().CanAct = false;
-    m_ports.ButtonsInactive();
+    m_view.ButtonsInactive();
     if (state.IsHost) {
         state.LocalSetDone = true;
         CheckDone();
     } else {
-        m_ports.SendCommand(QStringLiteral("usi"), QString());
+        m_peer.SetAcknowledged();
     }
 }
 
@@ -196,7 +264,7 @@ bool GameTable::MarkSetWon(int side) {
     for (int marker = first; marker < first + MarkersPerSide; ++marker) {
         if (!m_markers[marker]) {
             m_markers[marker] = true;
-            m_ports.ShowWinMarker(marker);
+            m_view.ShowWinMarker(marker);
             return marker == first + MarkersPerSide - 1;
         }
     }
@@ -206,20 +274,18 @@ bool GameTable::MarkSetWon(int side) {
 void GameTable::AnnounceSet(int winner) {
     const clsLanguage& texts = clsLanguage::instance();
     const GameState& state = GameState::instance();
-    static const QString hostWinnerArgument[] = {QStringLiteral("1"), QStringLiteral("0"),
-                                                 QStringLiteral("2")};
     if (state.isMultiplayer()) {
         const QString line =
             winner == modGameSystem::Tie
                 ? texts.SetTied()
                 : (winner == 0 ? clsPlayer::instance().Name() : clsOpponent::instance().Name()) +
                       QLatin1Char(' ') + texts.HasWonSet();
-        m_ports.AddChatLine(line, 0);
+        m_view.AddChatLine(line, 0);
         if (state.IsHost)
-            m_ports.SendCommand(QStringLiteral("wn"), hostWinnerArgument[winner]);
+            m_peer.ResultDecided(winner);
     }
     const QString* message[] = {&texts.SetWon(), &texts.SetLost(), &texts.SetTied()};
-    m_ports.ShowMessage(*message[winner]);
+    m_effects.ShowMessage(*message[winner]);
 }
 
 void GameTable::ClearTable() {
@@ -230,7 +296,7 @@ void GameTable::CheckDone() {
     GameState& state = GameState::instance();
     if (!m_open || !state.LocalSetDone || !state.RemoteSetDone)
         return;
-    m_ports.SendCommand(QStringLiteral("stv"), QString());
+    m_peer.NextSet();
     NewSet();
 }
 
@@ -240,5 +306,5 @@ void GameTable::CloseTable() {
     m_open = false;
     m_visible = false;
     ++m_serial;
-    m_ports.CloseTable();
+    m_view.CloseTable();
 }

@@ -8,22 +8,30 @@
 #include <array>
 #include <cstdint>
 
-class TablePorts;
+class MatchStatistics;
+class TableEffects;
+class TablePeer;
+class TableView;
 
 // One match at the table between side 0 (clsPlayer) and side 1 (clsOpponent): the table's
-// model and its flow of sets and turns. The table window is a view of it: it forwards clicks
-// and keys here and implements the ports (see TablePorts.h for how it drives a match).
+// model and its flow of sets and turns. It talks out through four ports given to it: the view
+// (looks, see TableView.h for how a window drives a match), the effects (waits, messages,
+// sounds), the peer (typed events to the other program in multiplayer, NoPeer otherwise) and the
+// statistics report. The other program's moves come back in through the Remote... calls below.
 class GameTable {
 public:
     enum Button { EndTurnButton = 0, StandButton = 1, QuitButton = 2 };
 
-    explicit GameTable(TablePorts& ports);
+    GameTable(TableView& view, TableEffects& effects, TablePeer& peer, MatchStatistics& statistics);
     GameTable(const GameTable&) = delete;
     GameTable& operator=(const GameTable&) = delete;
 
     TableModel& model() { return m_model; }
     const TableModel& model() const { return m_model; }
-    TablePorts& ports() { return m_ports; }
+    TableView& view() { return m_view; }
+    TableEffects& effects() { return m_effects; }
+    TablePeer& peer() { return m_peer; }
+    MatchStatistics& statistics() { return m_statistics; }
     modGameSystem& rules() { return m_rules; }
     PlayerHand& hand() { return m_hand; }
     const PlayerHand& hand() const { return m_hand; }
@@ -51,27 +59,52 @@ public:
     void PlayerWin(int winner);
     // Multiplayer host: the next set starts once both players acknowledged the last one.
     void CheckDone();
-    // Multiplayer host: the remote player ended its turn or stood.
-    void RemoteTurnEnded(bool stood);
+    // The side that moves after a move of side `moved` was evaluated to a result that decides no
+    // set: the one mapping of "moves again" and "the turn passes" for every kind of side 1.
+    static int NextMover(modGameSystem::SetResult result, int moved);
+
+    // ---- The other program's moves (multiplayer), as its receiver reads them ----
+    // Sides here are this table's own: 0 this player, 1 the other one. Each call is ignored when
+    // the table is closed or its arguments are out of range, so a late or damaged line is harmless.
+    // A card placed on the side's next free slot: face CardFace::MainDeck for a dealt card
+    // (dealt by the host; the deal sound, then the auto-stand and nine-card checks), 0..4 for a
+    // hand card the other player laid on side 1 (the card sound; one of its face-down hand
+    // cards goes).
+    void RemoteCardPlaced(int side, int face, const CardText& text);
+    // The other player's 2&4 or 3&6 card rewrote its table slot 0..8 (this table's 9 + slot).
+    void RemoteSlotRewritten(int slot, const CardText& text);
+    // The other player ended the turn or stood; the host evaluates and goes on.
+    void RemoteTurnEnded();
+    void RemoteStood();
+    // Client: the host gave the turn to this side, decided a set or the match (winner 0, 1 or
+    // 2 for a tie), or started the next set.
+    void RemoteTurnGiven(int side);
+    void RemoteSetDecided(int winner);
+    void RemoteNextSet();
+    // Host: the client's player acknowledged the last set result.
+    void RemoteSetAcknowledged();
     // Ends the match at the table; nothing that waited may go on afterwards.
     void CloseTable();
 
     // Changes with every new set and when the table closes: code that waited compares it.
     std::uint32_t SetSerial() const { return m_serial; }
     bool IsCurrent(std::uint32_t serial) const { return m_open && serial == m_serial; }
-    bool WinMarkerShown(int marker) const { return m_markers[marker]; }
 
 private:
     void EndTurn();
     void StandUp();
-    void FollowResult(int result);
+    void FollowResult(modGameSystem::SetResult result, int moved);
+    void RemoteMoveEnded();
     void LetComputerMove();
     // Shows the side's next set-win marker; true when it was its third.
     bool MarkSetWon(int side);
     void AnnounceSet(int winner);
     void ClearTable();
 
-    TablePorts& m_ports;
+    TableView& m_view;
+    TableEffects& m_effects;
+    TablePeer& m_peer;
+    MatchStatistics& m_statistics;
     TableModel m_model;
     modGameSystem m_rules;
     PlayerHand m_hand;

@@ -1,22 +1,22 @@
 #include "rules/MatchSettlement.h"
 
+#include "opponent/CampaignLadder.h"
 #include "opponent/clsOpponent.h"
 #include "profile/clsLanguage.h"
 #include "profile/clsPlayer.h"
 #include "rules/GameError.h"
 #include "rules/GameState.h"
 #include "rules/GameTable.h"
-#include "rules/TablePorts.h"
+#include "rules/MatchStatistics.h"
+#include "rules/TableEffects.h"
+#include "rules/TablePeer.h"
+#include "rules/TableView.h"
 #include "shell/Ports.h"
 
 #include <cstdint>
 
-namespace {
-constexpr std::uint8_t LastLevel = 27;
-}
-
 void MatchSettlement::EndMatch(int winner) {
-    m_table.ports().MatchDecided(winner);
+    m_table.view().MatchDecided(winner);
     AnnounceMatch(winner);
     try {
         if (winner == 0)
@@ -30,20 +30,18 @@ void MatchSettlement::EndMatch(int winner) {
 }
 
 void MatchSettlement::AnnounceMatch(int winner) {
-    GameState& state = GameState::instance();
+    const GameState& state = GameState::instance();
     if (!state.isMultiplayer())
         return;
     const QString name =
         winner == 0 ? clsPlayer::instance().Name() : clsOpponent::instance().Name();
-    m_table.ports().AddChatLine(name + QLatin1Char(' ') + clsLanguage::instance().HasWonMatch(), 0);
+    m_table.view().AddChatLine(name + QLatin1Char(' ') + clsLanguage::instance().HasWonMatch(), 0);
     if (state.IsHost)
-        m_table.ports().SendCommand(QStringLiteral("wn"),
-                                    winner == 0 ? QStringLiteral("1") : QStringLiteral("0"));
-    state.MatchOver = true;
+        m_table.peer().ResultDecided(winner);
 }
 
 void MatchSettlement::PlayerWon() {
-    m_table.ports().ShowMessage(clsLanguage::instance().MatchWon());
+    m_table.effects().ShowMessage(clsLanguage::instance().MatchWon());
     const int mode = GameState::instance().GameMode;
     if (mode == GameState::SingleGame)
         SingleGameWon();
@@ -65,7 +63,7 @@ void MatchSettlement::CampaignWon() {
     player.setWins(GameError::add<std::int16_t>(player.Wins(), 1));
     // The loss booked when the match started is taken back.
     player.setLosses(GameError::sub<std::int16_t>(player.Losses(), 1));
-    if (player.Level() != LastLevel) {
+    if (player.Level() != CampaignLadder::LastLevel) {
         // The player's stake comes back together with the opponent's.
         clsOpponent& opponent = clsOpponent::instance();
         const std::int32_t stakes = GameError::mul(player.Wager, 2);
@@ -75,8 +73,9 @@ void MatchSettlement::CampaignWon() {
             player.setLevel(static_cast<std::uint8_t>(player.Level() + 1));
             opponent.ResetTempCredits();
             const clsLanguage& texts = clsLanguage::instance();
-            m_table.ports().ShowMessage(player.Level() == LastLevel ? texts.CampaignEnd()
-                                                                    : texts.NextLevel());
+            m_table.effects().ShowMessage(player.Level() == CampaignLadder::LastLevel
+                                              ? texts.CampaignEnd()
+                                              : texts.NextLevel());
         }
     }
     Finish(1, false);
@@ -87,7 +86,7 @@ void MatchSettlement::OpponentWon() {
         SingleGameLost();
         return;
     }
-    m_table.ports().ShowMessage(clsLanguage::instance().MatchLost());
+    m_table.effects().ShowMessage(clsLanguage::instance().MatchLost());
     Finish(0, false);
 }
 
@@ -97,12 +96,13 @@ void MatchSettlement::SingleGameLost() {
     KeepHighscore();
     const clsLanguage& texts = clsLanguage::instance();
     if (player.Credits() > 0) {
-        m_table.ports().ShowMessage(texts.MatchLost());
+        m_table.effects().ShowMessage(texts.MatchLost());
         Finish(0, true);
         return;
     }
     // The series is over: the main window returns.
-    m_table.ports().ShowMessage(texts.MatchLost() + QStringLiteral("\r\n") + texts.NoCreditsLeft());
+    m_table.effects().ShowMessage(texts.MatchLost() + QStringLiteral("\r\n") +
+                                  texts.NoCreditsLeft());
     Finish(0, false);
 }
 
@@ -113,10 +113,10 @@ void MatchSettlement::KeepHighscore() {
 }
 
 void MatchSettlement::Finish(int win, bool nextMatch) {
-    m_table.ports().UploadStats(win);
+    m_table.statistics().ReportMatch(win);
     m_table.CloseTable();
     if (nextMatch)
-        m_table.ports().ReopenSideDeckSelection();
+        m_table.view().ReopenSideDeckSelection();
 }
 
 void MatchSettlement::Abandon() {

@@ -5,10 +5,12 @@
 #include "rules/CardKind.h"
 #include "rules/GameState.h"
 #include "rules/GameTable.h"
-#include "rules/TablePorts.h"
+#include "rules/TableEffects.h"
+#include "rules/TablePeer.h"
+#include "rules/TableView.h"
+#include "sound/SoundEffect.h"
 
 namespace {
-constexpr int PlayCardSound = 12;
 constexpr int HandCards = 4;
 } // namespace
 
@@ -22,7 +24,7 @@ void PlayerHand::ShowHandCards() {
         model.setFace(TableModel::FirstHandSlot + i, CardKind::Face(kind));
         m_sign[i] = CardKind::HasSignControl(kind);
         m_magnitude[i] = CardKind::HasMagnitudeControl(kind);
-        m_table.ports().HandControls(i, m_sign[i], m_magnitude[i]);
+        m_table.view().HandControls(i, m_sign[i], m_magnitude[i]);
     }
 }
 
@@ -71,11 +73,10 @@ void PlayerHand::Play(int slot) {
     // A double needs a card to copy: with side 0's table still empty the click is ignored.
     if (text.empty() || target < 0 || (text == CardText("D") && target == 0))
         return;
-    m_table.ports().PlaySound(PlayCardSound);
+    m_table.effects().PlaySound(SoundEffect::HandCardPlayed);
     Place(target, text);
     model.setFace(target, model.face(slot));
-    if (GameState::instance().isMultiplayer())
-        SendPlayed(target);
+    TellPlayed(target);
     Hide(slot - TableModel::FirstHandSlot);
     player.CanPlayCard = false;
     m_table.rules().SetCardsDimmed(TableModel::FirstHandSlot, TableModel::SlotCount - 1, true);
@@ -99,26 +100,21 @@ void PlayerHand::Place(int slot, const CardText& text) {
 
 void PlayerHand::Rewrite(int a, int b) {
     const std::uint32_t rewritten = m_table.model().FlipMatching(0, a, b);
-    if (!GameState::instance().isMultiplayer())
-        return;
     for (int slot = 0; slot < TableModel::SideSlots; ++slot) {
         if (rewritten & (1u << slot))
-            m_table.ports().SendCommand(QStringLiteral("cva"),
-                                        QString::number(slot) +
-                                            m_table.model().text(slot).toQString());
+            m_table.peer().SlotRewritten(slot, m_table.model().text(slot));
     }
 }
 
-void PlayerHand::SendPlayed(int slot) {
+void PlayerHand::TellPlayed(int slot) {
     const int face = m_table.model().face(slot);
-    const int sent = face >= CardFace::Plus && face <= CardFace::Special ? face : 0;
-    m_table.ports().SendCommand(QStringLiteral("crd"), QStringLiteral("0") + QString::number(sent) +
-                                                           m_table.model().text(slot).toQString());
+    const int told = face >= CardFace::Plus && face <= CardFace::Special ? face : 0;
+    m_table.peer().CardPlaced(0, told, m_table.model().text(slot));
 }
 
 void PlayerHand::Hide(int handIndex) {
     const int slot = TableModel::FirstHandSlot + handIndex;
     m_table.model().clear(slot, slot);
     m_sign[handIndex] = m_magnitude[handIndex] = false;
-    m_table.ports().HandControls(handIndex, false, false);
+    m_table.view().HandControls(handIndex, false, false);
 }

@@ -28,7 +28,7 @@ private:
     static CardText Flipped(const CardText& text);
     void Place(int slot, const CardText& text);
     void Rewrite(int a, int b);
-    void SendPlayed(int slot);
+    void TellPlayed(int slot);
     void Hide(int handIndex);
 
     GameTable& m_table;

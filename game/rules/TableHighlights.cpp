@@ -3,11 +3,10 @@
 #include "profile/clsPlayer.h"
 #include "rules/GameTable.h"
 #include "rules/PlateButton.h"
+#include "sound/SoundEffect.h"
 #include "sound/modSoundSystem.h"
 
 namespace {
-
-constexpr int HoverSound = 3;
 
 // Quit Game and Send may be used at any time; End Turn and Stand only on the player's turn.
 bool AlwaysActive(std::size_t index) {
@@ -32,7 +31,7 @@ void TableHighlights::HighlightButton(std::size_t index) {
     if (m_highlight)
         return;
     if (AlwaysActive(index) || clsPlayer::instance().CanAct)
-        modSoundSystem::PlaySound(HoverSound);
+        modSoundSystem::PlaySound(SoundEffect::Hover);
     m_buttons[index]->setHighlighted(true);
     m_highlight = true;
 }

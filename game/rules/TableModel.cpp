@@ -3,19 +3,19 @@
 #include "opponent/clsOpponent.h"
 #include "profile/clsPlayer.h"
 #include "rules/CardFace.h"
-#include "rules/TablePorts.h"
+#include "rules/TableEffects.h"
+#include "rules/TableView.h"
+#include "rules/Twenty.h"
+#include "sound/SoundEffect.h"
 
-namespace {
-constexpr int OverTwentySound = 0;
-constexpr int Twenty = 20;
-} // namespace
+namespace {} // namespace
 
 void TableModel::setText(int slot, const CardText& text) {
     if (m_slots[slot].text == text)
         return;
     m_slots[slot].text = text;
     m_slots[slot].value = static_cast<std::int8_t>(text.value());
-    m_ports.SlotChanged(slot);
+    m_view.SlotChanged(slot);
     if (slot < FirstHandSlot)
         Recount();
 }
@@ -24,7 +24,7 @@ void TableModel::setFace(int slot, int face) {
     if (m_slots[slot].face == face)
         return;
     m_slots[slot].face = static_cast<std::int8_t>(face);
-    m_ports.SlotChanged(slot);
+    m_view.SlotChanged(slot);
 }
 
 void TableModel::clear(int first, int last) {
@@ -34,7 +34,7 @@ void TableModel::clear(int first, int last) {
         if (s.text.empty() && s.face == CardFace::None)
             continue;
         s = Slot();
-        m_ports.SlotChanged(slot);
+        m_view.SlotChanged(slot);
         tableChanged = tableChanged || slot < FirstHandSlot;
     }
     if (tableChanged)
@@ -111,11 +111,11 @@ void TableModel::Recount() {
     player.Count = static_cast<std::int16_t>(SideCount(0, lastPlayerSlot));
     opponent.Count = static_cast<std::int16_t>(SideCount(1, lastOpponentSlot));
     if (oldOpponent <= Twenty && opponent.Count > Twenty)
-        m_ports.PlaySound(OverTwentySound);
+        m_effects.PlaySound(SoundEffect::OverTwenty);
     if (oldPlayer <= Twenty && player.Count > Twenty)
-        m_ports.PlaySound(OverTwentySound);
+        m_effects.PlaySound(SoundEffect::OverTwenty);
     // Slots after a side's last card are empty and have no face to dim.
     SetCardsDimmed(0, lastPlayerSlot, player.Stand || player.Count == Twenty);
     SetCardsDimmed(SideSlots, lastOpponentSlot, opponent.Stand || opponent.Count == Twenty);
-    m_ports.CountsChanged(player.Count, opponent.Count);
+    m_view.CountsChanged(player.Count, opponent.Count);
 }

@@ -5,11 +5,12 @@
 #include <array>
 #include <cstdint>
 
-class TablePorts;
+class TableEffects;
+class TableView;
 
 // The 22 slots of the table: 0-8 side 0's table, 9-17 side 1's table, 18-21 side 0's hand.
 // Each holds a text and a face; a slot is empty when its text is "". A side's table fills
-// from its first slot upward without gaps. Every change is announced through the ports, and a
+// from its first slot upward without gaps. Every change is announced to the view, and a
 // text change on a table slot recounts both sides into clsPlayer::Count and
 // clsOpponent::Count, as the table always shows the counts of its texts.
 class TableModel {
@@ -18,7 +19,7 @@ public:
     static constexpr int SideSlots = 9;
     static constexpr int FirstHandSlot = 18;
 
-    explicit TableModel(TablePorts& ports) : m_ports(ports) {}
+    TableModel(TableView& view, TableEffects& effects) : m_view(view), m_effects(effects) {}
 
     const CardText& text(int slot) const { return m_slots[slot].text; }
     int face(int slot) const { return m_slots[slot].face; }
@@ -57,5 +58,6 @@ private:
     };
 
     std::array<Slot, SlotCount> m_slots{};
-    TablePorts& m_ports;
+    TableView& m_view;
+    TableEffects& m_effects;
 };

@@ -45,9 +45,10 @@ void frmGame::setWaitScale(double scale) {
     waitScale() = scale;
 }
 
-frmGame::frmGame()
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_table(*this),
-      m_looks(new TableHighlights(this)), m_scores(new ScoreBoard(this)),
+frmGame::frmGame(TablePeer* peer)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_peer(peer ? *peer : m_noPeer),
+      m_table(*this, *this, m_peer, *this), m_looks(new TableHighlights(this)),
+      m_scores(new ScoreBoard(this)),
       lblPlayerHand(MakeTableLabel(this, QStringLiteral("lblPlayerHand"), {152, 456}, 300, 11)),
       lblOpponentHand(
           MakeTableLabel(this, QStringLiteral("lblOpponentHand"), {552, 456}, 300, 11)) {
@@ -60,8 +61,7 @@ frmGame::frmGame()
     makeControls();
     makeButtons();
     m_chat = new ChatStrip(this);
-    connect(m_chat, &ChatStrip::Sent, this,
-            [this](const QString& line) { SendCommand(QStringLiteral("msg"), line); });
+    connect(m_chat, &ChatStrip::Sent, this, [this](const QString& line) { m_peer.ChatSent(line); });
     TextsOnLoad();
     openTable() = this;
     frmMessage::setQuitConfirmedAction([] {
@@ -205,12 +205,7 @@ void frmGame::PlaySound(int effect) {
     modSoundSystem::PlaySound(effect);
 }
 
-// Commands to the other program are carried by the network part of the game; outside
-// multiplayer the match never sends any.
-void frmGame::SendCommand(const QString&, const QString&) {
-}
-
-void frmGame::UploadStats(int win) {
+void frmGame::ReportMatch(int win) {
     modOnline::UploadStats(win);
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "rules/GameTable.h"
-#include "rules/TablePorts.h"
+#include "rules/MatchStatistics.h"
+#include "rules/NoPeer.h"
+#include "rules/TableEffects.h"
+#include "rules/TableView.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -18,10 +21,11 @@ class TableHighlights;
 // the match and gives the match its waits, messages, sounds and looks. Side 0 plays on the left
 // half, side 1 on the right; the chat strip below the table is only inside the window in
 // multiplayer. The window deletes itself once its match is over and nothing waits inside it.
-class frmGame : public QWidget, private TablePorts {
+class frmGame : public QWidget, private TableView, private TableEffects, private MatchStatistics {
     Q_OBJECT
 public:
-    frmGame();
+    // peer: the other program of a multiplayer match; none outside multiplayer.
+    explicit frmGame(TablePeer* peer = nullptr);
     ~frmGame() override;
 
     // Opens the match while the window is still hidden; deals asked for before the window is
@@ -44,13 +48,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // TablePorts
+    // TableEffects
     void Wait(int ms) override;
     void ShowMessage(const QString& message, const QString& firstButton,
                      const QString& secondButton) override;
     void PlaySound(int effect) override;
-    void SendCommand(const QString& command, const QString& argument) override;
-    void UploadStats(int win) override;
+    // MatchStatistics
+    void ReportMatch(int win) override;
+    // TableView
     void AddChatLine(const QString& line, int type) override;
     void SlotChanged(int slot) override;
     void CountsChanged(std::int16_t player, std::int16_t opponent) override;
@@ -74,6 +79,8 @@ private:
     // Every call into the match goes through here, so the window outlives whatever waits in it.
     template <typename F> void Run(F&& action);
 
+    NoPeer m_noPeer;
+    TablePeer& m_peer;
     GameTable m_table;
     QPixmap m_backdrop;
     TableHighlights* m_looks;

@@ -6,15 +6,17 @@
 #include "rules/GameState.h"
 #include "rules/GameTable.h"
 #include "rules/Random.h"
-#include "rules/TablePorts.h"
+#include "rules/TableEffects.h"
+#include "rules/TablePeer.h"
+#include "rules/TableView.h"
+#include "rules/Twenty.h"
 #include "rules/clsCardPool.h"
+#include "sound/SoundEffect.h"
 
 namespace {
-constexpr int DealSound = 14;
 constexpr int AutoStandDelay = 400;
 constexpr int FullTableDelay = 450;
 constexpr int PendingDealGap = 450;
-constexpr int Twenty = 20;
 } // namespace
 
 void modGameSystem::DealCard(int side) {
@@ -33,20 +35,14 @@ void modGameSystem::DealCard(int side) {
     const int slot = FreeSlot(side);
     if (slot < 0)
         return; // a full row is never dealt to: its ninth card has decided the set
-    m_table.ports().PlaySound(DealSound);
-    const int value = clsCardPool::instance().GetCard();
-    if (state.isMultiplayer())
-        SendCard(side, value);
+    m_table.effects().PlaySound(SoundEffect::Deal);
+    const CardText text = CardText::fromNumber(clsCardPool::instance().GetCard(), false);
+    m_table.peer().CardPlaced(side, CardFace::MainDeck, text);
     state.LastCardSide = side;
     m_table.model().setFace(slot, CardFace::MainDeck);
-    m_table.model().setText(slot, CardText::fromNumber(value, false));
+    m_table.model().setText(slot, text);
     if (!CheckFullTable() && side == 0)
         CheckAutoStand();
-}
-
-void modGameSystem::SendCard(int side, int value) {
-    m_table.ports().SendCommand(QStringLiteral("crd"),
-                                QString::number(side) + QLatin1Char('5') + QString::number(value));
 }
 
 void modGameSystem::DealPending() {
@@ -102,7 +98,7 @@ bool modGameSystem::DecideFullSide(int side) {
 }
 
 void modGameSystem::Wait(int ms) {
-    m_table.ports().Wait(ms);
+    m_table.effects().Wait(ms);
 }
 
 void modGameSystem::SetCardsDimmed(int first, int last, bool dim) {
@@ -117,13 +113,13 @@ void modGameSystem::RemoveOpponentHandCard() {
             shown[n++] = i;
     }
     if (n == 0) {
-        m_table.ports().ShowMessage(
+        m_table.effects().ShowMessage(
             QStringLiteral("Error: All opponent hand cards are already deleted"));
         return;
     }
     const int hidden = shown[Random::Pick(n)];
     m_opponentHand[hidden] = false;
-    m_table.ports().OpponentHandCardHidden(hidden);
+    m_table.view().OpponentHandCardHidden(hidden);
 }
 
 modGameSystem::SetResult modGameSystem::EvaluateSet() {
@@ -133,7 +129,7 @@ modGameSystem::SetResult modGameSystem::EvaluateSet() {
     const bool opponentStands = clsOpponent::instance().Stand;
     SetResult result;
     if (p > Twenty && o > Twenty) {
-        m_table.ports().ShowMessage(QStringLiteral("Error: Both players are above 20"));
+        m_table.effects().ShowMessage(QStringLiteral("Error: Both players are above 20"));
         result = PlayerWins;
     } else if (p > Twenty) {
         result = OpponentWins;
@@ -148,7 +144,7 @@ modGameSystem::SetResult modGameSystem::EvaluateSet() {
     } else {
         result = BothStand(p, o);
     }
-    m_table.ports().SetEvaluated(result);
+    m_table.view().SetEvaluated(result);
     return result;
 }
 

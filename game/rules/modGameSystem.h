@@ -35,8 +35,6 @@ public:
     void RemoveOpponentHandCard();
     SetResult EvaluateSet();
 
-    // The opponent's face-down hand images still shown.
-    bool OpponentHandShown(int index) const { return m_opponentHand[index]; }
     void ShowOpponentHand() { m_opponentHand.fill(true); }
 
 private:
@@ -44,7 +42,6 @@ private:
     // Both sides stand: the higher count wins; equal counts tie unless one side holds the
     // tie-breaker advantage.
     SetResult BothStand(int playerCount, int opponentCount) const;
-    void SendCard(int side, int value);
 
     GameTable& m_table;
     std::array<bool, 4> m_opponentHand{};

@@ -49,21 +49,30 @@ const std::array<FrontStyle, 6> Fronts{{
 
 } // namespace
 
-QPixmap CardPainter::Face(int face) {
-    return QPixmap::fromImage(paintFace(face));
+QPixmap CardPainter::Face(int face, qreal scale) {
+    return QPixmap::fromImage(paintFace(face, scale));
 }
 
-QImage CardPainter::paintFace(int face) {
+QImage CardPainter::paintFace(int face, qreal scale) {
     if (face == FaceCount - 1)
-        return paintBack();
+        return paintBack(scale);
     const FrontStyle& s = Fronts.at(static_cast<std::size_t>(face % DimmedOffset));
-    QImage image = paintFront(s.top, s.bottom, s.split, s.emblem);
+    QImage image = paintFront(s.top, s.bottom, s.split, s.emblem, scale);
     return face >= DimmedOffset ? dimmed(image) : image;
 }
 
-QImage CardPainter::paintFront(const QColor& top, const QColor& bottom, bool split, int emblem) {
-    QImage image(Width, Height, QImage::Format_ARGB32_Premultiplied);
+// The painters below draw in the card's own 82 x 102 pixels; the image's pixel ratio scales them.
+QImage CardPainter::blankCard(qreal scale) {
+    QImage image(qRound(Width * scale), qRound(Height * scale),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
+    return image;
+}
+
+QImage CardPainter::paintFront(const QColor& top, const QColor& bottom, bool split, int emblem,
+                               qreal scale) {
+    QImage image = blankCard(scale);
     QPainter painter(&image);
     beginCard(painter);
     paintPanel(painter, top, bottom, split);
@@ -99,13 +108,12 @@ void CardPainter::paintPanel(QPainter& painter, const QColor& top, const QColor&
 }
 
 void CardPainter::paintValueWindow(QPainter& painter) {
-    const QRectF window(13, 27, Width - 26, 40);
-    QLinearGradient inner(window.topLeft(), window.bottomLeft());
+    QLinearGradient inner(ValueWindow.topLeft(), ValueWindow.bottomLeft());
     inner.setColorAt(0.0, QColor(14, 10, 8, 235));
     inner.setColorAt(1.0, QColor(40, 30, 24, 235));
     painter.setPen(QPen(Look::Gold.darker(120), 1.0));
     painter.setBrush(inner);
-    painter.drawRoundedRect(window, 6, 6);
+    painter.drawRoundedRect(ValueWindow, 6, 6);
 }
 
 void CardPainter::paintEmblems(QPainter& painter, int emblem, const QColor& colour) {
@@ -140,9 +148,8 @@ void CardPainter::paintGloss(QPainter& painter) {
     painter.drawPath(roundedCard(3));
 }
 
-QImage CardPainter::paintBack() {
-    QImage image(Width, Height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+QImage CardPainter::paintBack(qreal scale) {
+    QImage image = blankCard(scale);
     QPainter painter(&image);
     beginCard(painter);
     paintPanel(painter, QColor(70, 38, 30), QColor(70, 38, 30), false);

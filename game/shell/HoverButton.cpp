@@ -1,25 +1,24 @@
 #include "shell/HoverButton.h"
 
+#include "sound/SoundEffect.h"
 #include "sound/modSoundSystem.h"
 
 #include <QKeyEvent>
 
-namespace {
-constexpr int HoverSound = 3;
-constexpr int ClickSound = 2;
-} // namespace
+namespace {} // namespace
 
 HoverButton::HoverButton(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::StrongFocus);
     // Connected first, so the click sounds before any window reacts to it.
-    connect(this, &QAbstractButton::clicked, this, [] { modSoundSystem::PlaySound(ClickSound); });
+    connect(this, &QAbstractButton::clicked, this,
+            [] { modSoundSystem::PlaySound(SoundEffect::Click); });
 }
 
 void HoverButton::enterEvent(QEnterEvent* event) {
     QAbstractButton::enterEvent(event);
     if (!isEnabled() || m_hovered)
         return;
-    modSoundSystem::PlaySound(HoverSound);
+    modSoundSystem::PlaySound(SoundEffect::Hover);
     m_hovered = true;
     update();
 }

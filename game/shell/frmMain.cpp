@@ -9,6 +9,7 @@
 #include "shell/Look.h"
 #include "shell/MenuBackdrop.h"
 #include "shell/Ports.h"
+#include "shell/StartupLog.h"
 #include "shell/ctlButton.h"
 #include "shell/ctlToolbox.h"
 #include "shell/frmInfo.h"
@@ -16,6 +17,7 @@
 #include "sound/modSoundSystem.h"
 
 #include <QDesktopServices>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
@@ -147,8 +149,17 @@ void frmMain::paintEvent(QPaintEvent*) {
 }
 
 void frmMain::startDeferredWork() {
+    reportShown();
     if (clsStore::instance().MusicFile() >= 0)
         modSoundSystem::StartMusic();
+}
+
+void frmMain::reportShown() const {
+    QStringList captions;
+    for (const ctlButton* button : findChildren<ctlButton*>())
+        captions << button->Caption();
+    qCDebug(lcStartup).noquote() << "menu shown in" << QFontInfo(cmdSinglegame->font()).family()
+                                 << "with" << captions.join(QStringLiteral(" | "));
 }
 
 void frmMain::mousePressEvent(QMouseEvent*) {

@@ -56,6 +56,7 @@ private:
     void showInfo();
     void showUserGuide();
     void startDeferredWork();
+    void reportShown() const;
     // Whether an opener was installed and ran.
     static bool openScreen(Screen screen);
 

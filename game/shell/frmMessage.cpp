@@ -6,6 +6,7 @@
 #include "shell/Look.h"
 #include "shell/ctlButton.h"
 #include "shell/modWindow.h"
+#include "sound/SoundEffect.h"
 #include "sound/modSoundSystem.h"
 
 #include <QKeyEvent>
@@ -19,7 +20,6 @@ namespace {
 constexpr int ButtonWidth = 118;
 constexpr int ButtonHeight = 22;
 constexpr int ButtonTop = frmMessage::DesignHeight - ButtonHeight - frmMessage::Margin;
-constexpr int OtherMessageSound = 5;
 
 std::function<void()>& quitConfirmed() {
     static std::function<void()> action;
@@ -57,20 +57,20 @@ void frmMessage::ShowMessage(const QString& message, const QString& firstButton,
 int frmMessage::SoundFor(const QString& message) {
     const clsLanguage& t = clsLanguage::instance();
     const std::array<std::pair<QString, int>, 8> sounds{{
-        {t.MatchLost() + QStringLiteral("\r\n") + t.NoCreditsLeft(), 7},
-        {t.MatchLost(), 7},
-        {t.NextLevel(), 4},
-        {t.CampaignEnd(), 4},
-        {t.MatchWon(), 9},
-        {t.SetLost(), 8},
-        {t.SetWon(), 10},
-        {t.SetTied(), 11},
+        {t.MatchLost() + QStringLiteral("\r\n") + t.NoCreditsLeft(), SoundEffect::MatchLost},
+        {t.MatchLost(), SoundEffect::MatchLost},
+        {t.NextLevel(), SoundEffect::LevelReached},
+        {t.CampaignEnd(), SoundEffect::LevelReached},
+        {t.MatchWon(), SoundEffect::MatchWon},
+        {t.SetLost(), SoundEffect::SetLost},
+        {t.SetWon(), SoundEffect::SetWon},
+        {t.SetTied(), SoundEffect::SetTied},
     }};
     for (const auto& [text, sound] : sounds) {
         if (isText(message, text))
             return sound;
     }
-    return OtherMessageSound;
+    return SoundEffect::OtherMessage;
 }
 
 void frmMessage::setQuitConfirmedAction(std::function<void()> action) {

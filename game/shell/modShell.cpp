@@ -3,6 +3,7 @@
 #include "profile/clsStore.h"
 #include "shell/Look.h"
 #include "shell/Ports.h"
+#include "shell/StartupLog.h"
 #include "shell/frmMessage.h"
 #include "sound/modSoundSystem.h"
 
@@ -22,7 +23,8 @@ void modShell::InstallShellPorts() {
 }
 
 bool modShell::LoadProgramFont(const QString& folder) {
-    const int id = QFontDatabase::addApplicationFont(QDir(folder).filePath(FontFile));
+    const QString path = QDir(folder).filePath(FontFile);
+    const int id = QFontDatabase::addApplicationFont(path);
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     if (id < 0 || families.isEmpty()) {
         ShowMessage(QStringLiteral("The font file ") + FontFile +
@@ -31,6 +33,7 @@ bool modShell::LoadProgramFont(const QString& folder) {
         return false;
     }
     Look::setDisplayFamily(families.first());
+    qCDebug(lcStartup).noquote() << "font" << path << "gives" << families.first();
     return true;
 }
 

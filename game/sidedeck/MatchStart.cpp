@@ -1,5 +1,6 @@
 #include "sidedeck/MatchStart.h"
 
+#include "opponent/CampaignLadder.h"
 #include "opponent/clsOpponent.h"
 #include "profile/clsPlayer.h"
 #include "rules/GameError.h"
@@ -9,7 +10,6 @@
 
 namespace {
 constexpr int HandSize = 4;
-constexpr std::uint8_t FinalLevel = 27;
 } // namespace
 
 void MatchStart::DrawHand(const SideDeck::Kinds& deck) {
@@ -29,7 +29,7 @@ void MatchStart::DrawHand(const SideDeck::Kinds& deck) {
 void MatchStart::BookCampaignStake() {
     clsPlayer& player = clsPlayer::instance();
     player.setLosses(GameError::add<std::int16_t>(player.Losses(), 1));
-    if (player.Level() >= FinalLevel)
+    if (player.Level() >= CampaignLadder::LastLevel)
         return;
     clsOpponent& opponent = clsOpponent::instance();
     opponent.setCredits(GameError::add(opponent.Credits(), player.Wager));

@@ -1,14 +1,14 @@
 #include "sidedeck/SideDeck.h"
 
+#include "opponent/CampaignLadder.h"
 #include "rules/CardFace.h"
 #include "rules/GameState.h"
+#include "sound/SoundEffect.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace {
-constexpr int CardLaidSound = 1;
-constexpr std::uint8_t FinalLevel = 27;
 constexpr std::size_t at(int i) {
     return static_cast<std::size_t>(i);
 }
@@ -44,7 +44,7 @@ bool SideDeck::AddCard(int kind, bool silent) {
     if (slot < 0)
         return false;
     if (!silent)
-        m_playSound(CardLaidSound);
+        m_playSound(SoundEffect::CardLaid);
     m_slots[at(slot)] = {kind, KindFace(kind)};
     --m_available[at(kind)];
     return true;
@@ -54,13 +54,13 @@ void SideDeck::RemoveCard(int slot, bool withSound) {
     if (slot < 0 || slot >= SlotCount || SlotKind(slot) == NoKind)
         return;
     if (withSound)
-        m_playSound(CardLaidSound);
+        m_playSound(SoundEffect::CardLaid);
     ++m_available[at(SlotKind(slot))];
     m_slots[at(slot)] = {};
 }
 
 void SideDeck::DeleteCards() {
-    m_playSound(CardLaidSound);
+    m_playSound(SoundEffect::CardLaid);
     for (int slot = 0; slot < SlotCount; ++slot)
         RemoveCard(slot, false);
 }
@@ -88,7 +88,7 @@ int SideDeck::FirstEmptySlot() const {
 }
 
 bool SideDeck::FreeChoice(int gameMode, std::uint8_t level) {
-    return gameMode != GameState::Campaign || level >= FinalLevel;
+    return gameMode != GameState::Campaign || level >= CampaignLadder::LastLevel;
 }
 
 bool SideDeck::ShouldRestore(std::int16_t saveMode, int gameMode, std::int32_t firstSaved) {

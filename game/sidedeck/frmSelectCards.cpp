@@ -16,6 +16,7 @@
 #include "shell/frmMain.h"
 #include "shell/modWindow.h"
 #include "sidedeck/MatchStart.h"
+#include "sound/SoundEffect.h"
 #include "sound/modSoundSystem.h"
 
 #include <QEvent>
@@ -26,8 +27,6 @@
 
 namespace {
 
-constexpr int HoverSound = 3;
-constexpr int PlaySoundEffect = 2;
 constexpr int KindColumns = 8;
 constexpr QSize KindCell{104, 124};
 constexpr QPoint KindOrigin{63, 56};
@@ -226,7 +225,7 @@ void frmSelectCards::Play() {
         ShowMessage(clsLanguage::instance().ChooseSidedeck());
         return;
     }
-    modSoundSystem::PlaySound(PlaySoundEffect);
+    modSoundSystem::PlaySound(SoundEffect::Click);
     // Saved whatever the save mode says: the mode only decides what comes back next time.
     const SideDeck::Kinds kinds = m_deck.Deck();
     for (int slot = 0; slot < SideDeck::SlotCount; ++slot)
@@ -279,7 +278,7 @@ void frmSelectCards::ResetButtons() {
 void frmSelectCards::HoverButton(int index) {
     if (m_buttonHover)
         return;
-    modSoundSystem::PlaySound(HoverSound);
+    modSoundSystem::PlaySound(SoundEffect::Hover);
     lblButton[static_cast<std::size_t>(index)]->setHighlighted(true);
     m_buttonHover = true;
 }

@@ -23,7 +23,7 @@ public:
 
     // Creates the selection for the next match and shows it.
     static void Open();
-    // Multiplayer: tells the other program that this player is ready ("rdy"). Installed by the
+    // Multiplayer: tells the other program that this player is ready. Installed by the
     // network part of the game.
     static void setReadyReporter(std::function<void()> report);
 

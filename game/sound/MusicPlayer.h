@@ -5,7 +5,7 @@
 
 // The media player behind the background music: the handful of commands the music needs
 // (close, open a file, rewind, play, stop) and a notice when a track has played to its end by
-// itself. The program uses QtMusicPlayer; tests install a recorder and deliver the notice.
+// itself. The program uses StreamMusicPlayer; tests install a recorder and deliver the notice.
 class MusicPlayer {
 public:
     virtual ~MusicPlayer() = default;

@@ -3,7 +3,7 @@
 #include "profile/ProgramSupportLibrary.h"
 #include "profile/clsStore.h"
 #include "shell/Ports.h"
-#include "sound/QtMusicPlayer.h"
+#include "sound/StreamMusicPlayer.h"
 #include "sound/SupportSoundBank.h"
 
 #include <QCoreApplication>
@@ -11,10 +11,6 @@
 #include <QTimer>
 
 namespace {
-
-constexpr int kHighestEffect = 13;
-constexpr int kDealFirstHalf = 6;
-constexpr int kCardLaid = 1;
 
 struct SoundState {
     std::unique_ptr<SoundBank> bank;
@@ -44,7 +40,7 @@ void adoptPlayer(std::unique_ptr<MusicPlayer> player) {
 
 MusicPlayer& player() {
     if (!state().player)
-        adoptPlayer(std::make_unique<QtMusicPlayer>());
+        adoptPlayer(std::make_unique<StreamMusicPlayer>());
     return *state().player;
 }
 
@@ -56,7 +52,7 @@ QTimer& tmrComputerCard() {
         timer->setSingleShot(true);
         timer->setTimerType(Qt::PreciseTimer);
         timer->setInterval(modSoundSystem::kDealDelayMs);
-        QObject::connect(timer, &QTimer::timeout, [] { bank().Play(kCardLaid); });
+        QObject::connect(timer, &QTimer::timeout, [] { bank().Play(SoundEffect::CardLaid); });
         state().tmrComputerCard = timer;
     }
     return *state().tmrComputerCard;
@@ -74,6 +70,10 @@ void setMusicPlayer(std::unique_ptr<MusicPlayer> newPlayer) {
     adoptPlayer(std::move(newPlayer));
 }
 
+void PrepareSound() {
+    bank().Prepare();
+}
+
 void InitSound(std::intptr_t windowHandle) {
     if (bank().Init(windowHandle) != 1)
         ShowMessage(QStringLiteral("Failed to initialize DirectSound."), QStringLiteral("OK"));
@@ -81,9 +81,9 @@ void InitSound(std::intptr_t windowHandle) {
 
 void PlaySound(int n) {
     if (n == kDealSound) {
-        bank().Play(kDealFirstHalf);
+        bank().Play(SoundEffect::DealFirstHalf);
         tmrComputerCard().start();
-    } else if (n >= 0 && n <= kHighestEffect) {
+    } else if (n >= 0 && n <= SoundEffect::HighestBankEffect) {
         bank().Play(n);
     }
 }

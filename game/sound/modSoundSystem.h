@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sound/MusicPlayer.h"
+#include "sound/SoundEffect.h"
 
 #include <QString>
 #include <cstdint>
@@ -11,6 +12,8 @@
 class SoundBank {
 public:
     virtual ~SoundBank() = default;
+    // May start opening the sound system ahead of Init, off the window thread.
+    virtual void Prepare() {}
     virtual std::int32_t Init(std::intptr_t windowHandle) = 0; // 1 when sound is available
     virtual void Play(std::int32_t effect) = 0;
     virtual void Release() = 0;
@@ -23,13 +26,15 @@ namespace modSoundSystem {
 
 // The deal sound: effect 6 at once, effect 1 this many milliseconds later.
 inline constexpr int kDealDelayMs = 380;
-inline constexpr int kDealSound = 14;
+inline constexpr int kDealSound = SoundEffect::Deal;
 
 // Replaces the support library binding (tests). Takes effect at once.
 void setSoundBank(std::unique_ptr<SoundBank> bank);
 // Replaces the media player (tests). Takes effect at once; nothing is open in the new one.
 void setMusicPlayer(std::unique_ptr<MusicPlayer> player);
 
+// Starts opening the sound bank while the menu is being built; InitSound takes the result.
+void PrepareSound();
 // Opens the sound bank for the main window; on failure shows "Failed to initialize
 // DirectSound." and the game goes on silently.
 void InitSound(std::intptr_t windowHandle);

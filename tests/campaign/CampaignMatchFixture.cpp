@@ -31,7 +31,7 @@ void CampaignMatchFixture::StartMatch(std::int32_t wager) {
                        : WagerRules::Preset(player.Credits(), clsOpponent::instance().MaxWager());
     MatchStart::BookCampaignStake();
     ports = RecordingPorts{};
-    table = std::make_unique<GameTable>(ports);
+    table = std::make_unique<GameTable>(ports, ports, ports, ports);
     ports.model = &table->model();
     table->StartMatch();
     table->Activated();

@@ -28,8 +28,8 @@ const QString Digest = QString::fromStdString(MD5("sesame"));
 // The rules' ports of a match whose result really goes to the master server.
 class ReportingPorts : public RecordingPorts {
 public:
-    void UploadStats(int win) override {
-        RecordingPorts::UploadStats(win);
+    void ReportMatch(int win) override {
+        RecordingPorts::ReportMatch(win);
         modOnline::UploadStats(win);
     }
 };
@@ -124,7 +124,7 @@ TEST_F(RealServerTest, ADecidedMatchIsReportedAndStored) {
     serve();
     setAccount(QStringLiteral("0042"), Digest);
     ReportingPorts ports;
-    GameTable table(ports);
+    GameTable table(ports, ports, ports, ports);
     ports.model = &table.model();
     Random::SetSequence(std::vector<double>(85, 0.0));
     table.StartMatch();

@@ -115,17 +115,15 @@ TEST_F(FlowTest, TheHostDealsTellsAndEvaluatesTheClientOnlyReports) {
     StartWithPlayerToMove();
     state.GameMode = GameState::Multiplayer;
     state.IsHost = true;
+    ports.told.clear(); // the single game's first deal: a single game has no peer
     NextCardIs(7);
     table.PlayerChange(0);
-    ASSERT_EQ(ports.commands.size(), 2u);
-    EXPECT_EQ(ports.commands[0], std::make_pair(QStringLiteral("pc"), QStringLiteral("1")));
-    EXPECT_EQ(ports.commands[1], std::make_pair(QStringLiteral("crd"), QStringLiteral("057")));
+    EXPECT_EQ(ports.told, (std::vector<std::string>{"turn 0", "card 0 5 7"}));
 
     state.IsHost = false;
-    ports.commands.clear();
+    ports.told.clear();
     table.ButtonClick(GameTable::EndTurnButton);
-    EXPECT_EQ(ports.commands,
-              (std::vector<std::pair<QString, QString>>{{QStringLiteral("end"), QString()}}));
+    EXPECT_EQ(ports.told, std::vector<std::string>{"end"});
     EXPECT_TRUE(ports.results.empty());
 }
 
@@ -134,14 +132,15 @@ TEST_F(FlowTest, TheHostStartsTheNextSetOnlyWhenBothAcknowledged) {
     StartWithPlayerToMove();
     state.GameMode = GameState::Multiplayer;
     state.IsHost = true;
+    ports.told.clear(); // the single game's first deal: a single game has no peer
     table.PlayerWin(0);
-    EXPECT_EQ(ports.commands.front(), std::make_pair(QStringLiteral("wn"), QStringLiteral("1")));
+    ASSERT_FALSE(ports.told.empty());
+    EXPECT_EQ(ports.told.front(), "won 0");
     EXPECT_TRUE(state.LocalSetDone);
     EXPECT_FALSE(clsPlayer::instance().CanAct);
-    ports.commands.clear();
-    state.RemoteSetDone = true;
-    table.CheckDone();
-    ASSERT_FALSE(ports.commands.empty());
-    EXPECT_EQ(ports.commands.front(), std::make_pair(QStringLiteral("stv"), QString()));
+    ports.told.clear();
+    table.RemoteSetAcknowledged();
+    ASSERT_FALSE(ports.told.empty());
+    EXPECT_EQ(ports.told.front(), "next set");
 }
 } // namespace

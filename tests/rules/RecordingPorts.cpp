@@ -10,8 +10,13 @@ void RecordingPorts::ShowMessage(const QString& message, const QString&, const Q
     messages.push_back(message);
 }
 
-void RecordingPorts::SendCommand(const QString& command, const QString& argument) {
-    commands.emplace_back(command, argument);
+void RecordingPorts::CardPlaced(int side, int face, const CardText& text) {
+    tell("card " + std::to_string(side) + ' ' + std::to_string(face) + ' ' +
+         std::string(text.view()));
+}
+
+void RecordingPorts::SlotRewritten(int slot, const CardText& text) {
+    tell("rewritten " + std::to_string(slot) + ' ' + std::string(text.view()));
 }
 
 void RecordingPorts::SlotChanged(int slot) {

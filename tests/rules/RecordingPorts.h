@@ -1,7 +1,10 @@
 #pragma once
 
 #include "opponent/ComputerDecision.h"
-#include "rules/TablePorts.h"
+#include "rules/MatchStatistics.h"
+#include "rules/TableEffects.h"
+#include "rules/TablePeer.h"
+#include "rules/TableView.h"
 
 #include "rules/TableModel.h"
 
@@ -11,13 +14,17 @@
 #include <utility>
 #include <vector>
 
-// Table ports that take no time and remember every call, for checking what the flow did.
-class RecordingPorts : public TablePorts {
+// Table ports that take no time and remember every call, for checking what the flow did. The
+// peer's events are kept as short readable lines ("card 0 5 7", "turn 1", "end", ...).
+class RecordingPorts : public TableView,
+                       public TableEffects,
+                       public TablePeer,
+                       public MatchStatistics {
 public:
     std::vector<int> waits;
     std::vector<QString> messages;
     std::vector<int> sounds;
-    std::vector<std::pair<QString, QString>> commands;
+    std::vector<std::string> told;
     std::vector<int> stats;
     std::vector<int> markers;
     std::vector<int> results;
@@ -35,8 +42,16 @@ public:
     void Wait(int ms) override;
     void ShowMessage(const QString& message, const QString&, const QString&) override;
     void PlaySound(int effect) override { sounds.push_back(effect); }
-    void SendCommand(const QString& command, const QString& argument) override;
-    void UploadStats(int win) override { stats.push_back(win); }
+    void ReportMatch(int win) override { stats.push_back(win); }
+    void CardPlaced(int side, int face, const CardText& text) override;
+    void SlotRewritten(int slot, const CardText& text) override;
+    void TurnGiven(int side) override { tell("turn " + std::to_string(side)); }
+    void ResultDecided(int winner) override { tell("won " + std::to_string(winner)); }
+    void EndedTurn() override { tell("end"); }
+    void Stood() override { tell("stand"); }
+    void SetAcknowledged() override { tell("acknowledged"); }
+    void NextSet() override { tell("next set"); }
+    void ChatSent(const QString& line) override { tell("chat " + line.toStdString()); }
     void AddChatLine(const QString&, int) override {}
     void SlotChanged(int slot) override;
     void CountsChanged(std::int16_t, std::int16_t) override {}
@@ -51,4 +66,5 @@ public:
     void SetEvaluated(int result) override { results.push_back(result); }
     void SideStands(int side) override { stands.push_back(side); }
     void ComputerDecided(const ComputerDecision& d) override { decisions.push_back(d); }
+    void tell(std::string line) { told.push_back(std::move(line)); }
 };

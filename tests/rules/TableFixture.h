@@ -13,7 +13,7 @@
 class TableFixture : public ::testing::Test {
 protected:
     RecordingPorts ports;
-    GameTable table{ports};
+    GameTable table{ports, ports, ports, ports};
     // What went to the program's own message box (deck, error reports).
     std::vector<QString> shownMessages;
 

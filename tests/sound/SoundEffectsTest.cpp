@@ -99,7 +99,7 @@ TEST_F(SoundEffects, MissingSupportLibraryMeansNoSoundAndTheMessage) {
 // driver lets it open its sound system without a sound card.
 TEST_F(SoundEffects, SupportLibraryIsBoundByName) {
     modSoundSystem::setSoundBank(std::make_unique<SupportSoundBank>(
-        std::make_shared<SupportLibrary>(QStringLiteral(QB_BIN_DIR)))));
+        std::make_shared<SupportLibrary>(QStringLiteral(QB_BIN_DIR))));
     modSoundSystem::InitSound(0);
     EXPECT_THAT(messages, IsEmpty());
     for (int n = 0; n <= modSoundSystem::kDealSound + 1; ++n)
@@ -107,4 +107,20 @@ TEST_F(SoundEffects, SupportLibraryIsBoundByName) {
     runEvents(modSoundSystem::kDealDelayMs + 100);
     modSoundSystem::ReleaseSound();
     PlaySound(kClick);
+}
+
+// Opening the bank ahead, while the menu is being built, ends the same way as opening it when
+// the load sequence gets there: the message only when the library is missing.
+TEST_F(SoundEffects, OpeningAheadGivesTheLoadSequenceTheSameResult) {
+    for (const bool present : {false, true}) {
+        QTemporaryDir empty;
+        messages.clear();
+        modSoundSystem::setSoundBank(std::make_unique<SupportSoundBank>(
+            std::make_shared<SupportLibrary>(present ? QStringLiteral(QB_BIN_DIR) : empty.path())));
+        modSoundSystem::PrepareSound();
+        PlaySound(kClick);
+        modSoundSystem::InitSound(0);
+        EXPECT_EQ(messages.isEmpty(), present) << "library present: " << present;
+        modSoundSystem::ReleaseSound();
+    }
 }

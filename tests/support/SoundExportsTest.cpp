@@ -4,6 +4,8 @@
 #include <AL/alc.h>
 #include <chrono>
 #include <climits>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <thread>
 #include <vector>
@@ -152,6 +154,27 @@ TEST(SoundLifecycle, WithoutASoundDeviceInitReportsZeroAndStaysSilent) {
     lib.DirectSoundPlay(4);
     lib.DirectSoundRelease();
     EXPECT_EQ(alcGetCurrentContext(), nullptr);
+}
+
+// The wave driver writes everything the mixer renders to a file, so a mixer that keeps running
+// in silence shows as a file that keeps growing.
+TEST(SoundLifecycle, TheMixerSleepsWhileNoEffectSounds) {
+    char folder[] = "/tmp/qb-mixer-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string capture = std::string(folder) + "/mixed.wav";
+    const std::string config = std::string(folder) + "/alsoft.conf";
+    std::ofstream(config) << "[wave]\nfile = " << capture << "\n";
+    setenv("ALSOFT_DRIVERS", "wave", 1); // before the mixer is first touched
+    setenv("ALSOFT_CONF", config.c_str(), 1);
+    const SupportLibrary& lib = SupportLibrary::get();
+    ASSERT_EQ(lib.DirectSoundInit(0), 1);
+    lib.DirectSoundPlay(3); // 30 ms
+    std::this_thread::sleep_for(700ms);
+    const auto quiet = std::filesystem::file_size(capture);
+    std::this_thread::sleep_for(400ms);
+    EXPECT_EQ(std::filesystem::file_size(capture), quiet);
+    lib.DirectSoundRelease();
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace

@@ -17,7 +17,7 @@ constexpr int MaxTurnsPerMatch = 100000;
 } // namespace
 
 MatchSimulator::MatchSimulator(std::uint64_t seed, std::FILE* transcript)
-    : m_ports(transcript), m_table(m_ports) {
+    : m_ports(transcript), m_table(m_ports, m_ports, m_peer, m_ports) {
     clsStore::instance().setFileAccess(std::make_unique<MemoryRecordFile>());
     GameState::instance().GameMode = GameState::SingleGame;
     Random::Seed(seed);

@@ -3,6 +3,7 @@
 #include "ScriptedPlayer.h"
 #include "SimPorts.h"
 #include "rules/GameTable.h"
+#include "rules/NoPeer.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -24,6 +25,7 @@ private:
     void StartSeries();
 
     SimPorts m_ports;
+    NoPeer m_peer;
     GameTable m_table;
     ScriptedPlayer m_player;
     bool m_seriesRunning = false;

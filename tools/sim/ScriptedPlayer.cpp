@@ -4,9 +4,9 @@
 #include "profile/clsPlayer.h"
 #include "rules/CardText.h"
 #include "rules/GameTable.h"
+#include "rules/Twenty.h"
 
 namespace {
-constexpr int Twenty = 20;
 constexpr int StandFrom = 17;
 
 // What playing this hand text would add to side 0's count.

@@ -4,12 +4,9 @@
 #include "opponent/clsOpponent.h"
 #include "profile/clsPlayer.h"
 #include "rules/GameTable.h"
+#include "sound/SoundEffect.h"
 
-namespace {
-constexpr int DealSound = 14;
-constexpr int PlayerCardSound = 12;
-constexpr int ComputerCardSound = 1;
-} // namespace
+namespace {} // namespace
 
 bool SimPorts::takeNextMatchRequest() {
     const bool requested = m_nextMatch;
@@ -18,11 +15,11 @@ bool SimPorts::takeNextMatchRequest() {
 }
 
 void SimPorts::PlaySound(int effect) {
-    if (effect == DealSound)
+    if (effect == SoundEffect::Deal)
         ++m_totals.cardsDealt;
-    else if (effect == PlayerCardSound)
+    else if (effect == SoundEffect::HandCardPlayed)
         ++m_totals.handCardsPlayed[0];
-    else if (effect == ComputerCardSound)
+    else if (effect == SoundEffect::CardLaid)
         ++m_totals.handCardsPlayed[1];
 }
 

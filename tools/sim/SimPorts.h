@@ -1,6 +1,8 @@
 #pragma once
 
-#include "rules/TablePorts.h"
+#include "rules/MatchStatistics.h"
+#include "rules/TableEffects.h"
+#include "rules/TableView.h"
 
 #include <array>
 #include <cstdint>
@@ -19,9 +21,9 @@ struct SimTotals {
     std::array<std::int64_t, 2> handCardsPlayed{};
 };
 
-// The table's ports without a window: waits and sounds take no time, messages go nowhere.
-// Counts what happened and, given a file, writes one JSON line per event of the match.
-class SimPorts : public TablePorts {
+// The table's ports without a window: waits and sounds take no time, messages go nowhere,
+// there is no peer. Counts what happened and, given a file, writes one JSON line per event.
+class SimPorts : public TableView, public TableEffects, public MatchStatistics {
 public:
     explicit SimPorts(std::FILE* transcript) : m_out(transcript) {}
 
@@ -34,8 +36,7 @@ public:
     void Wait(int) override {}
     void ShowMessage(const QString&, const QString&, const QString&) override {}
     void PlaySound(int effect) override;
-    void SendCommand(const QString&, const QString&) override {}
-    void UploadStats(int) override {}
+    void ReportMatch(int) override {}
     void AddChatLine(const QString&, int) override {}
     void SlotChanged(int slot) override;
     void CountsChanged(std::int16_t, std::int16_t) override {}

@@ -1,15 +1,13 @@
 #pragma once
 
-#include "rules/CardText.h"
-
 #include <QString>
 #include <cstdint>
 
 struct ComputerDecision;
 
-// Everything the match flow needs from outside the rules. The table window implements these
-// for real (timers, the message box, sound, the socket, looks); tests and the simulator
-// implement them instantly and record what happened.
+// The table's looks: what the table window shows of a match. The window implements it; tests
+// and the simulator record it. The table's other ports are TableEffects (waits, messages,
+// sounds), TablePeer (the other program) and MatchStatistics (the report of a finished match).
 //
 // How the window drives a match (all through GameTable, see GameTable.h):
 //  - StartMatch() once the window is loaded and hidden: lays out the hand, deals the
@@ -25,25 +23,10 @@ struct ComputerDecision;
 //    it shows the quit question.
 // The window draws the model (GameTable::model()) and the per-side counts; every change the
 // rules make is announced below so that it can redraw only what changed.
-//
-// Anything may happen inside Wait, ShowMessage and SendCommand (they keep window events
-// running); the flow checks afterwards that its set is still the current one.
-class TablePorts {
+class TableView {
 public:
-    virtual ~TablePorts() = default;
+    virtual ~TableView() = default;
 
-    // Pause for ms milliseconds while window events keep running.
-    virtual void Wait(int ms) = 0;
-    // The modal message box; empty button texts mean the single default button.
-    virtual void ShowMessage(const QString& message, const QString& firstButton = {},
-                             const QString& secondButton = {}) = 0;
-    // A sound effect 0..14 (14 is the deal sound).
-    virtual void PlaySound(int effect) = 0;
-    // One protocol line to the other program ("crd", "cva", "pc", "wn", "end", "std", "usi",
-    // "stv"). Only called in multiplayer.
-    virtual void SendCommand(const QString& command, const QString& argument) = 0;
-    // The statistics report of a decided or abandoned match (win 1 or 0).
-    virtual void UploadStats(int win) = 0;
     // A line of the chat box (multiplayer only); type 0 is an information line.
     virtual void AddChatLine(const QString& line, int type) = 0;
 
