@@ -27,6 +27,7 @@ std::unique_ptr<QNetworkReply> finishedReply(const QString& address, int timeout
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer); // never gives up before the time is out
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
     QObject::connect(reply.get(), &QNetworkReply::downloadProgress, &loop, [&](qint64 received) {
