@@ -1,4 +1,7 @@
 #include "campaign/frmCampaign.h"
+#include "online/UserGuide.h"
+#include "online/frmSettings.h"
+#include "online/frmUpdate.h"
 #include "shell/frmMain.h"
 #include "shell/modShell.h"
 #include "sidedeck/frmSelectCards.h"
@@ -15,6 +18,9 @@ int main(int argc, char** argv) {
     modShell::LoadProgramFont(QCoreApplication::applicationDirPath());
     frmMain::setOpener(frmMain::Screen::SideDeckSelection, &frmSelectCards::Open);
     frmMain::setOpener(frmMain::Screen::Campaign, &frmCampaign::Open);
+    frmMain::setOpener(frmMain::Screen::Settings, &frmSettings::Open);
+    frmMain::setOpener(frmMain::Screen::Update, &frmUpdate::Open);
+    frmMain::setOpener(frmMain::Screen::UserGuide, &UserGuide::Open);
     frmMain menu;
     if (!menu.Load())
         return 0;

@@ -1,5 +1,6 @@
 #include "rules/frmGame.h"
 
+#include "online/modOnline.h"
 #include "profile/clsLanguage.h"
 #include "rules/CardFace.h"
 #include "rules/CardView.h"
@@ -204,8 +205,8 @@ void frmGame::PlaySound(int effect) {
     modSoundSystem::PlaySound(effect);
 }
 
-// The online statistics part reports finished matches; until it is there nothing is sent.
-void frmGame::ReportMatch(int) {
+void frmGame::ReportMatch(int win) {
+    modOnline::UploadStats(win);
 }
 
 void frmGame::AddChatLine(const QString& line, int) {

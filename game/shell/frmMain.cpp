@@ -47,10 +47,12 @@ void frmMain::setOpener(Screen screen, std::function<void()> open) {
     openers()[screen] = std::move(open);
 }
 
-void frmMain::openScreen(Screen screen) {
+bool frmMain::openScreen(Screen screen) {
     const auto it = openers().find(screen);
-    if (it != openers().end() && it->second)
-        it->second();
+    if (it == openers().end() || !it->second)
+        return false;
+    it->second();
+    return true;
 }
 
 QString frmMain::UserGuideAddress() {
@@ -201,6 +203,8 @@ void frmMain::showInfo() {
     info.exec();
 }
 
+// Without the online part of the game the site's page is opened unasked.
 void frmMain::showUserGuide() {
-    QDesktopServices::openUrl(QUrl(UserGuideAddress()));
+    if (!openScreen(Screen::UserGuide))
+        QDesktopServices::openUrl(QUrl(UserGuideAddress()));
 }

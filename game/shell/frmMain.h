@@ -19,7 +19,7 @@ class frmMain : public QWidget {
 public:
     // The windows the menu opens that belong to other parts of the game; each is set once its
     // window exists. Until then its button does nothing.
-    enum class Screen { SideDeckSelection, Campaign, MultiPlayer, Settings, Update };
+    enum class Screen { SideDeckSelection, Campaign, MultiPlayer, Settings, Update, UserGuide };
     static void setOpener(Screen screen, std::function<void()> open);
 
     // The user guide page on the game's web site.
@@ -57,7 +57,8 @@ private:
     void showUserGuide();
     void startDeferredWork();
     void reportShown() const;
-    static void openScreen(Screen screen);
+    // Whether an opener was installed and ran.
+    static bool openScreen(Screen screen);
 
     QPixmap m_backdrop;
     std::array<std::optional<QPixmap>, 13> m_cardFaces;
