@@ -15,10 +15,16 @@ void HttpListener::Serve(httplib::Stream& stream) {
     serveWhile(stream, [&stream] { return stream.is_readable(); });
 }
 
+void HttpListener::WidenBacklog() {
+    ::listen(svr_sock_, SOMAXCONN);
+}
+
 bool HttpListener::process_and_close_socket(socket_t sock) {
     SocketConnection connection(sock, seconds(read_timeout_sec_), seconds(write_timeout_sec_));
     serveWhile(connection, [&] {
-        return is_running() && connection.AwaitRequest(seconds(keep_alive_timeout_sec_));
+        // A request that did not arrive in time ends the connection: its rest is unreadable.
+        return is_running() && !connection.TimedOut() &&
+               connection.AwaitRequest(seconds(keep_alive_timeout_sec_));
     });
     shutdown(sock, SHUT_RDWR);
     close(sock);

@@ -11,6 +11,9 @@ class HttpListener : public httplib::Server {
 public:
     // Reads and answers requests from stream until it ends or asks to close.
     void Serve(httplib::Stream& stream);
+    // Lets a burst of connections wait to be accepted. The library listens with room for five;
+    // a crowd beyond that would be turned away and come back only seconds later.
+    void WidenBacklog();
 
 private:
     bool process_and_close_socket(socket_t sock) override;

@@ -59,8 +59,10 @@ bool SocketConnection::is_writable() const {
 }
 
 ssize_t SocketConnection::read(char* ptr, size_t size) {
-    if (!is_readable())
+    if (!is_readable()) {
+        m_timedOut = true;
         return -1;
+    }
     ssize_t n = 0;
     do {
         n = recv(m_socket, ptr, size, 0);

@@ -16,6 +16,8 @@ public:
     // Waits at most idle for the first byte of the next request and starts its deadline; false
     // when none came (the client went away or stayed silent).
     bool AwaitRequest(Clock::duration idle);
+    // Whether a read ran out of time.
+    bool TimedOut() const { return m_timedOut; }
 
     bool is_readable() const override;
     bool is_writable() const override;
@@ -32,4 +34,5 @@ private:
     Clock::duration m_readTimeout;
     Clock::duration m_writeTimeout;
     Clock::time_point m_deadline;
+    bool m_timedOut = false;
 };
