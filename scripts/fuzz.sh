@@ -7,7 +7,8 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${QB_FUZZ_BUILD:-$root/build-fuzz}"
-targets=(fuzz_user_data fuzz_language_file fuzz_riff_wave fuzz_elf_section fuzz_game_definition)
+targets=(fuzz_user_data fuzz_language_file fuzz_riff_wave fuzz_elf_section fuzz_game_definition
+    fuzz_registry_export fuzz_server_request fuzz_online_answers)
 
 if [ $# -ne 2 ] || ! [[ "$2" =~ ^[0-9]+$ ]]; then
     echo "usage: $0 TARGET|all SECONDS   (targets: ${targets[*]})" >&2

@@ -18,6 +18,16 @@ constexpr std::size_t RequestsPerConnection = 1000000;
 constexpr std::size_t MostHeaders = 64;
 constexpr std::size_t LongestHeaders = 16384;
 
+// The library reads no body for these methods. A request of theirs that brings one anyway is
+// refused: its bytes would otherwise be read as the next request on the connection.
+bool unreadBody(const httplib::Request& request) {
+    const bool bodiless =
+        request.method == "GET" || request.method == "HEAD" || request.method == "OPTIONS";
+    return bodiless && (request.has_header("Transfer-Encoding") ||
+                        (request.has_header("Content-Length") &&
+                         request.get_header_value("Content-Length") != "0"));
+}
+
 bool headersFit(const httplib::Headers& headers) {
     std::size_t total = 0;
     for (const auto& [name, value] : headers)
@@ -61,10 +71,15 @@ void WebServer::configure(int workerThreads) {
     };
     m_server.set_pre_routing_handler(
         [](const httplib::Request& request, httplib::Response& response) {
-            if (headersFit(request.headers))
+            if (!headersFit(request.headers)) {
+                response.status = 431;
+                response.set_content("Request headers too large\n", Text);
+            } else if (unreadBody(request)) {
+                response.status = 400;
+                response.set_content("A body is not expected here\n", Text);
+            } else {
                 return httplib::Server::HandlerResponse::Unhandled;
-            response.status = 431;
-            response.set_content("Request headers too large\n", Text);
+            }
             return httplib::Server::HandlerResponse::Handled;
         });
     m_server.set_exception_handler(
@@ -113,9 +128,11 @@ void WebServer::page(const httplib::Request& request, httplib::Response& respons
 }
 
 int WebServer::Bind(const std::string& host, int port) {
-    if (port == 0)
-        return m_server.bind_to_any_port(host);
-    return m_server.bind_to_port(host, port) ? port : -1;
+    const int bound = port == 0 ? m_server.bind_to_any_port(host)
+                                : (m_server.bind_to_port(host, port) ? port : -1);
+    if (bound > 0)
+        m_server.WidenBacklog();
+    return bound;
 }
 
 bool WebServer::Run() {

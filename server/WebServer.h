@@ -1,10 +1,10 @@
 #pragma once
 
 #include "DownloadFolder.h"
+#include "HttpListener.h"
 #include "StatsService.h"
 
 #include <filesystem>
-#include <httplib.h>
 #include <string>
 
 // The master server and the product web site on one HTTP listener:
@@ -27,13 +27,15 @@ public:
     // Serves until Stop() is called (from another thread or a signal watcher).
     bool Run();
     void Stop();
+    // Answers one connection's requests read from stream, without a socket.
+    void Serve(httplib::Stream& stream) { m_server.Serve(stream); }
 
 private:
     void routes();
     void configure(int workerThreads);
     void page(const httplib::Request& request, httplib::Response& response);
 
-    httplib::Server m_server;
+    HttpListener m_server;
     DownloadFolder m_downloads;
     std::filesystem::path m_userGuide;
     StatsService& m_stats;

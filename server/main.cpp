@@ -15,7 +15,9 @@
 #include <unistd.h>
 
 namespace {
-constexpr int WorkerThreads = 16;
+// A connection holds its worker while it waits for its request, up to the read time-out: enough
+// workers that a crowd of silent connections cannot keep the game's requests waiting.
+constexpr int WorkerThreads = 256;
 
 std::string databaseUrl(const CommandLine& line) {
     return line.database.empty() ? "sqlite:" + (DefaultDataFolder() / "stats.sqlite").string()

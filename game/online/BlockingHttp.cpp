@@ -12,6 +12,8 @@
 
 namespace {
 
+int requestTimeoutMs = BlockingHttp::DefaultTimeoutMs;
+
 QNetworkAccessManager& manager() {
     static QNetworkAccessManager* inet = new QNetworkAccessManager;
     return *inet;
@@ -46,11 +48,22 @@ std::unique_ptr<QNetworkReply> finishedReply(const QString& address, int timeout
 
 } // namespace
 
+int BlockingHttp::TimeoutMs() {
+    return requestTimeoutMs;
+}
+
+void BlockingHttp::SetTimeoutMs(int ms) {
+    requestTimeoutMs = ms;
+}
+
 QString BlockingHttp::Get(const QString& address, int timeoutMs) {
     const std::unique_ptr<QNetworkReply> reply = finishedReply(address, timeoutMs);
     if (!reply)
         return {};
-    const QByteArray body = reply->readAll();
+    return AnswerText(reply->readAll());
+}
+
+QString BlockingHttp::AnswerText(const QByteArray& body) {
     return QString::fromStdString(cp1252::toUtf8(std::string_view(body.data(), body.size())));
 }
 

@@ -25,11 +25,11 @@ int statusOf(QNetworkReply* reply) {
     return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
 }
 
-// The announced size as the 32-bit count the window shows; nothing for a missing, non-numeric
-// or too large header.
-std::optional<std::int32_t> contentLength(QNetworkReply* reply) {
+} // namespace
+
+std::optional<std::int32_t> UpdateDownload::AnnouncedSize(const QByteArray& header) {
     static const QRegularExpression digits(QStringLiteral("^[0-9]{1,10}$"));
-    const QString text = QString::fromLatin1(reply->rawHeader("Content-Length")).trimmed();
+    const QString text = QString::fromLatin1(header).trimmed();
     if (!digits.match(text).hasMatch())
         return std::nullopt;
     const qint64 value = text.toLongLong();
@@ -37,8 +37,6 @@ std::optional<std::int32_t> contentLength(QNetworkReply* reply) {
         return std::nullopt;
     return static_cast<std::int32_t>(value);
 }
-
-} // namespace
 
 UpdateDownload::UpdateDownload(QObject* parent)
     : QObject(parent), m_inet(new QNetworkAccessManager(this)) {
@@ -91,7 +89,7 @@ void UpdateDownload::headersArrived() {
     m_headersSeen = true;
     if (statusOf(m_reply) != 200)
         return; // the error state that follows reports it
-    const std::optional<std::int32_t> total = contentLength(m_reply);
+    const std::optional<std::int32_t> total = AnnouncedSize(m_reply->rawHeader("Content-Length"));
     if (!total) {
         fail(ErrorNumber, QStringLiteral("The update's Content-length is missing or not a number"));
         return;

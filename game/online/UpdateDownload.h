@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -29,6 +30,10 @@ public:
     static inline const QString NotVerified =
         QStringLiteral("The update could not be verified, so it was not started. "
                        "The downloaded file has been deleted.");
+
+    // The size a "Content-Length" header announces, as the 32-bit count the window shows;
+    // nothing for a missing, non-numeric or too large value.
+    static std::optional<std::int32_t> AnnouncedSize(const QByteArray& header);
 
     explicit UpdateDownload(QObject* parent = nullptr);
     ~UpdateDownload() override;

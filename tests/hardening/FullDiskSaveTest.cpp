@@ -1,36 +1,15 @@
 // The game's saves through the real support library on a disk that is full (a file size limit
 // smaller than the record): the player is told, the saved file stays as it was, nothing is left
 // beside it, and the game goes on with the record in memory.
+#include "FullDisk.h"
 #include "ProfileFixture.h"
 #include "profile/ProgramSupportLibrary.h"
 #include "profile/clsPlayer.h"
 
 #include <QDir>
 #include <QFile>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
-// While it lives, files cannot grow past 500 bytes; the signal for that is ignored, so a write
-// fails as it does on a full disk.
-class FullDisk {
-public:
-    FullDisk() : m_handler(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &m_original);
-        rlimit small = m_original;
-        small.rlim_cur = 500;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FullDisk() {
-        setrlimit(RLIMIT_FSIZE, &m_original);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    rlimit m_original{};
-    void (*m_handler)(int);
-};
-
 class FullDiskSave : public ProfileFixture {
 protected:
     void SetUp() override {

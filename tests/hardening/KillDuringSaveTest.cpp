@@ -1,5 +1,5 @@
-// A game killed in the middle of a save must find its User.dat whole at the next start: the
-// record from before the save or the one being saved, never a damaged one.
+// A game or a maintenance utility killed in the middle of a save must leave User.dat whole for
+// the next start: the record from before the save or the one being saved, never a damaged one.
 #include "SaveRecords.h"
 
 #include <csignal>
@@ -17,8 +17,20 @@ namespace {
 using GetFunction = int (*)(unsigned char*);
 using SetFunction = int (*)(const unsigned char*);
 
+// A program that saves for ever, and the two records it leaves in turn.
+struct Saver {
+    const char* name;
+    const char* program;
+    UserDataRecord::Bytes (*record)(int which);
+};
+
+const Saver Savers[] = {
+    {"Game", QB_SAVE_LOOP, saveRecord},
+    {"Utility", QB_UTILITY_SAVE_LOOP, utilityRecord},
+};
+
 // Starts the save loop and returns its process ID once it is saving.
-pid_t startSaving() {
+pid_t startSaving(const char* program) {
     int pipeFds[2];
     if (pipe(pipeFds) != 0)
         return -1;
@@ -26,7 +38,7 @@ pid_t startSaving() {
     if (child == 0) {
         dup2(pipeFds[1], STDOUT_FILENO);
         close(pipeFds[0]);
-        execl(QB_SAVE_LOOP, QB_SAVE_LOOP, QB_SUPPORT_LIBRARY, static_cast<char*>(nullptr));
+        execl(program, program, QB_SUPPORT_LIBRARY, static_cast<char*>(nullptr));
         _exit(127);
     }
     close(pipeFds[1]);
@@ -41,7 +53,10 @@ int killCount() {
     return wanted != nullptr ? std::atoi(wanted) : 200;
 }
 
-TEST(KillDuringSave, UserDatIsAlwaysOneOfTheTwoRecords) {
+class KillDuringSave : public ::testing::TestWithParam<Saver> {};
+
+TEST_P(KillDuringSave, UserDatIsAlwaysOneOfTheTwoRecords) {
+    const Saver& saver = GetParam();
     std::string folder = (fs::temp_directory_path() / "qb-kill-XXXXXX").string();
     ASSERT_NE(mkdtemp(folder.data()), nullptr);
     setenv("XDG_DATA_HOME", folder.c_str(), 1);
@@ -52,7 +67,7 @@ TEST(KillDuringSave, UserDatIsAlwaysOneOfTheTwoRecords) {
     ASSERT_NE(get, nullptr);
     const auto set = reinterpret_cast<SetFunction>(dlsym(library, "SetUserData"));
     ASSERT_NE(set, nullptr);
-    const UserDataRecord::Bytes records[] = {saveRecord(0), saveRecord(1)};
+    const UserDataRecord::Bytes records[] = {saver.record(0), saver.record(1)};
     ASSERT_EQ(set(records[0].data()), 0); // the game the player had before the first kill
 
     std::mt19937 random(std::random_device{}());
@@ -60,12 +75,12 @@ TEST(KillDuringSave, UserDatIsAlwaysOneOfTheTwoRecords) {
     const int kills = killCount();
     int survived = 0;
     for (int k = 0; k < kills; ++k) {
-        const pid_t saver = startSaving();
-        ASSERT_GT(saver, 0);
+        const pid_t saving = startSaving(saver.program);
+        ASSERT_GT(saving, 0);
         usleep(static_cast<useconds_t>(delayMicroseconds(random)));
-        kill(saver, SIGKILL);
+        kill(saving, SIGKILL);
         int status = 0;
-        ASSERT_EQ(waitpid(saver, &status, 0), saver);
+        ASSERT_EQ(waitpid(saving, &status, 0), saving);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the save loop stopped by itself, kill " << k;
 
         ASSERT_EQ(fs::file_size(userDat), UserDataRecord::Size) << "kill " << k;
@@ -78,9 +93,13 @@ TEST(KillDuringSave, UserDatIsAlwaysOneOfTheTwoRecords) {
     int leftovers = 0;
     for (const auto& entry : fs::directory_iterator(userDat.parent_path()))
         leftovers += entry.path().filename() != "User.dat";
-    std::printf("%d of %d kills survived; %d unfinished temporary file(s) left beside User.dat\n",
-                survived, kills, leftovers);
+    std::printf(
+        "%s: %d of %d kills survived; %d unfinished temporary file(s) left beside User.dat\n",
+        saver.name, survived, kills, leftovers);
     EXPECT_LE(leftovers, 1) << "each save clears what an earlier cut-off save left behind";
     fs::remove_all(folder);
 }
+
+INSTANTIATE_TEST_SUITE_P(Savers, KillDuringSave, ::testing::ValuesIn(Savers),
+                         [](const auto& each) { return std::string(each.param.name); });
 } // namespace

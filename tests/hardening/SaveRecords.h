@@ -10,3 +10,19 @@ inline UserDataRecord::Bytes saveRecord(int which) {
     record.Checksum = record.computeChecksum();
     return record.toBytes();
 }
+
+// The two settings the utility's save loop changes in turn with its advanced settings task.
+struct UtilitySettings {
+    int sidedeckMode;
+    const char* server;
+};
+inline constexpr UtilitySettings UtilitySaves[] = {{0, "first.example"}, {3, "second.example"}};
+
+// The record the utility's save loop leaves after saving settings which: the first game
+// record with those two advanced settings.
+inline UserDataRecord::Bytes utilityRecord(int which) {
+    UserDataRecord record = UserDataRecord::fromBytes(saveRecord(0));
+    record.SidedeckSaveMode = UtilitySaves[which].sidedeckMode;
+    record.MasterServer = UtilitySaves[which].server;
+    return record.toBytes();
+}
