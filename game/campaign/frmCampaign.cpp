@@ -6,7 +6,6 @@
 #include "shell/WindowLabel.h"
 #include "shell/ctlButton.h"
 #include "shell/modWindow.h"
-#include "sidedeck/frmSelectCards.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -18,12 +17,6 @@ constexpr int InfoLeft = Margin + PortraitPainter::Width + 20;
 constexpr int ButtonWidth = 120;
 constexpr int ButtonHeight = 24;
 } // namespace
-
-void frmCampaign::Open() {
-    frmCampaign window(modWindow::MainWindow());
-    if (window.exec() == QDialog::Accepted)
-        frmSelectCards::Open();
-}
 
 frmCampaign::frmCampaign(QWidget* parent)
     : FramedWindow(WithCloseButton, parent),

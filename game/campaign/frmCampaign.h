@@ -8,17 +8,14 @@ class QLabel;
 class ctlButton;
 
 // The campaign's hub between matches: the player's credits, level, wins and losses beside the
-// opponent of the current level with portrait, name, planet and credits. Play goes on to the
-// side deck selection; Trade opens the card trade below the last level. Built anew at every
-// opening, so everything it shows is current.
+// opponent of the current level with portrait, name, planet and credits. Play accepts the
+// window (the side deck selection follows); Trade opens the card trade below the last level. Built
+// anew at every opening, so everything it shows is current.
 class frmCampaign : public FramedWindow {
     Q_OBJECT
 public:
     static constexpr int WindowWidth = 470;
     static constexpr int WindowHeight = 280;
-
-    // The main menu's campaign button and its return after a campaign match.
-    static void Open();
 
     explicit frmCampaign(QWidget* parent = nullptr);
 

@@ -13,16 +13,13 @@
 #include "rules/TableLabel.h"
 #include "rules/TableLayout.h"
 #include "shell/Ports.h"
-#include "shell/frmMessage.h"
 #include "shell/modWindow.h"
-#include "sidedeck/frmSelectCards.h"
 #include "sound/modSoundSystem.h"
 
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPointer>
 #include <QTimer>
 #include <cmath>
 
@@ -31,12 +28,6 @@ namespace {
 double& waitScale() {
     static double scale = 1.0;
     return scale;
-}
-
-// The open table, for the message box's answer to the quit question.
-QPointer<frmGame>& openTable() {
-    static QPointer<frmGame> table;
-    return table;
 }
 
 } // namespace
@@ -63,11 +54,6 @@ frmGame::frmGame(TablePeer* peer)
     m_chat = new ChatStrip(this);
     connect(m_chat, &ChatStrip::Sent, this, [this](const QString& line) { m_peer.ChatSent(line); });
     TextsOnLoad();
-    openTable() = this;
-    frmMessage::setQuitConfirmedAction([] {
-        if (frmGame* table = openTable())
-            table->Run([table] { table->m_table.QuitConfirmed(); });
-    });
     modWindow::CenterOverMain(this);
 }
 
@@ -171,6 +157,10 @@ void frmGame::StartMatch() {
     Run([this] { m_table.StartMatch(); });
 }
 
+void frmGame::Abandon() {
+    Run([this] { m_table.QuitConfirmed(); });
+}
+
 template <typename F> void frmGame::Run(F&& action) {
     ++m_depth;
     struct Leave {
@@ -257,16 +247,12 @@ void frmGame::OpponentHandCardHidden(int index) {
 
 void frmGame::CloseTable() {
     m_closed = true;
-    if (openTable() == this)
-        openTable() = nullptr;
     hide();
-    if (QWidget* main = modWindow::MainWindow())
-        main->show();
+    Q_EMIT closed();
 }
 
 void frmGame::ReopenSideDeckSelection() {
-    // Opened once the table's own calls have returned, so matches never nest.
-    QTimer::singleShot(0, [] { frmSelectCards::Open(); });
+    Q_EMIT seriesGoesOn();
 }
 
 void frmGame::SetStarted(int) {

@@ -31,12 +31,20 @@ public:
     // Opens the match while the window is still hidden; deals asked for before the window is
     // shown are made once it is.
     void StartMatch();
+    // The player confirmed the quit question: the match is abandoned and the table closes.
+    void Abandon();
     const GameTable& table() const { return m_table; }
     // Set while a button or control shows its highlight: no second one until it is cleared.
     bool HighlightFlag() const;
 
     // The table's pauses are multiplied by this (tests shorten them; 1 in the program).
     static void setWaitScale(double scale);
+
+Q_SIGNALS:
+    // The match is over or abandoned and the table is out of sight.
+    void closed();
+    // Right after closed(): a single-game series goes on with the next side deck selection.
+    void seriesGoesOn();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -5,8 +5,6 @@
 #include "profile/clsStore.h"
 #include "rules/GameState.h"
 #include "rules/Random.h"
-#include "shell/CardPainter.h"
-#include "shell/Look.h"
 #include "shell/MenuBackdrop.h"
 #include "shell/Ports.h"
 #include "shell/StartupLog.h"
@@ -16,14 +14,11 @@
 #include "shell/modWindow.h"
 #include "sound/modSoundSystem.h"
 
-#include <QDesktopServices>
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
-#include <QUrl>
 #include <cmath>
-#include <map>
 
 namespace {
 
@@ -36,24 +31,7 @@ constexpr int MenuRowStep = 36;
 constexpr int DeferredStartMs = 100;
 const QString WebSite = QStringLiteral("localhost:8787");
 
-std::map<frmMain::Screen, std::function<void()>>& openers() {
-    static std::map<frmMain::Screen, std::function<void()>> table;
-    return table;
-}
-
 } // namespace
-
-void frmMain::setOpener(Screen screen, std::function<void()> open) {
-    openers()[screen] = std::move(open);
-}
-
-bool frmMain::openScreen(Screen screen) {
-    const auto it = openers().find(screen);
-    if (it == openers().end() || !it->second)
-        return false;
-    it->second();
-    return true;
-}
 
 QString frmMain::UserGuideAddress() {
     return QStringLiteral("http://") + WebSite + QStringLiteral("/index.php?page=userguide");
@@ -70,14 +48,15 @@ frmMain::frmMain()
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_backdrop(MenuBackdrop::Paint()),
       m_tmrReady(new QTimer(this)), cmdSinglegame(addMenuButton(QStringLiteral("cmdSinglegame"), 0,
                                                                 [this] { startSingleGame(); })),
-      cmdCampaign(addMenuButton(QStringLiteral("cmdCampaign"), 1, [this] { showCampaign(); })),
+      cmdCampaign(
+          addMenuButton(QStringLiteral("cmdCampaign"), 1, [this] { Q_EMIT campaignChosen(); })),
       cmdMultiPlayer(addMenuButton(QStringLiteral("cmdMultiPlayer"), 2,
-                                   [] { openScreen(Screen::MultiPlayer); })),
+                                   [this] { Q_EMIT multiPlayerChosen(); })),
       cmdSettings(
-          addMenuButton(QStringLiteral("cmdSettings"), 3, [] { openScreen(Screen::Settings); })),
-      cmdUpdate(addMenuButton(QStringLiteral("cmdUpdate"), 4, [] { openScreen(Screen::Update); })),
+          addMenuButton(QStringLiteral("cmdSettings"), 3, [this] { Q_EMIT settingsChosen(); })),
+      cmdUpdate(addMenuButton(QStringLiteral("cmdUpdate"), 4, [this] { Q_EMIT updateChosen(); })),
       cmdInfo(addMenuButton(QStringLiteral("cmdInfo"), 5, [this] { showInfo(); })),
-      cmdHelp(addMenuButton(QStringLiteral("cmdHelp"), 6, [this] { showUserGuide(); })),
+      cmdHelp(addMenuButton(QStringLiteral("cmdHelp"), 6, [this] { Q_EMIT userGuideChosen(); })),
       cmdEnd(addMenuButton(QStringLiteral("cmdEnd"), 7, [] { EndProgram(); })),
       tbMinimize(new ctlToolbox(this)), tbClose(new ctlToolbox(this)) {
     setObjectName(QStringLiteral("frmMain"));
@@ -127,17 +106,6 @@ void frmMain::Form_Language() {
     cmdEnd->setCaption(t.Quit());
 }
 
-const QPixmap& frmMain::imgCardRes(int face) {
-    std::optional<QPixmap>& picture = m_cardFaces.at(static_cast<std::size_t>(face));
-    if (!picture)
-        picture = CardPainter::Face(face);
-    return *picture;
-}
-
-QPixmap frmMain::imgCorner(int index) const {
-    return Look::Corner(index);
-}
-
 // The music and anything else that can wait starts once the menu is on screen.
 void frmMain::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -167,23 +135,15 @@ void frmMain::mousePressEvent(QMouseEvent*) {
 
 void frmMain::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1)
-        showUserGuide();
+        Q_EMIT userGuideChosen();
     else
         QWidget::keyPressEvent(event);
 }
 
-// After a campaign match the campaign window comes back as soon as the menu is active again.
-void frmMain::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !bShowCampaign)
-        return;
-    bShowCampaign = false;
-    QTimer::singleShot(0, this, &frmMain::showCampaign);
-}
-
-// Closed by the desktop rather than by the menu: the sound effects are released on the way out.
+// Closed by the desktop rather than by the menu: the program ends the one way it ends, which
+// releases the sound effects on the way out.
 void frmMain::closeEvent(QCloseEvent* event) {
-    modSoundSystem::ReleaseSound();
+    EndProgram();
     QWidget::closeEvent(event);
 }
 
@@ -191,20 +151,10 @@ void frmMain::startSingleGame() {
     GameState::instance().GameMode = GameState::SingleGame;
     clsPlayer& player = clsPlayer::instance();
     player.setCredits(SingleGameCredits(player.Highscore()));
-    openScreen(Screen::SideDeckSelection);
-}
-
-void frmMain::showCampaign() {
-    openScreen(Screen::Campaign);
+    Q_EMIT singleGameChosen();
 }
 
 void frmMain::showInfo() {
     frmInfo info(this);
     info.exec();
-}
-
-// Without the online part of the game the site's page is opened unasked.
-void frmMain::showUserGuide() {
-    if (!openScreen(Screen::UserGuide))
-        QDesktopServices::openUrl(QUrl(UserGuideAddress()));
 }

@@ -1,11 +1,8 @@
 #include "shell/frmMessage.h"
 
 #include "profile/clsLanguage.h"
-#include "profile/clsPlayer.h"
-#include "rules/GameState.h"
 #include "shell/Look.h"
 #include "shell/ctlButton.h"
-#include "shell/modWindow.h"
 #include "sound/SoundEffect.h"
 #include "sound/modSoundSystem.h"
 
@@ -21,21 +18,6 @@ constexpr int ButtonWidth = 118;
 constexpr int ButtonHeight = 22;
 constexpr int ButtonTop = frmMessage::DesignHeight - ButtonHeight - frmMessage::Margin;
 
-std::function<void()>& quitConfirmed() {
-    static std::function<void()> action;
-    return action;
-}
-
-std::function<void()>& waitCancelled() {
-    static std::function<void()> action;
-    return action;
-}
-
-// An unset language text never matches, so an empty message cannot pass for a question.
-bool isText(const QString& message, const QString& text) {
-    return !text.trimmed().isEmpty() && message == text;
-}
-
 ctlButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
     auto* button = new ctlButton(parent);
     button->setObjectName(name);
@@ -46,12 +28,17 @@ ctlButton* makeButton(QWidget* parent, const QString& name, const QString& capti
 
 } // namespace
 
-void frmMessage::ShowMessage(const QString& message, const QString& firstButton,
-                             const QString& secondButton) {
+frmMessage::Answer frmMessage::ShowMessage(const QString& message, const QString& firstButton,
+                                           const QString& secondButton) {
     const QString first = firstButton.isEmpty() ? clsLanguage::instance().Ok() : firstButton;
     frmMessage box(message, first, secondButton);
     modSoundSystem::PlaySound(SoundFor(message));
     box.exec();
+    return box.m_answer;
+}
+
+bool frmMessage::IsText(const QString& message, const QString& text) {
+    return !text.trimmed().isEmpty() && message == text;
 }
 
 int frmMessage::SoundFor(const QString& message) {
@@ -67,18 +54,10 @@ int frmMessage::SoundFor(const QString& message) {
         {t.SetTied(), SoundEffect::SetTied},
     }};
     for (const auto& [text, sound] : sounds) {
-        if (isText(message, text))
+        if (IsText(message, text))
             return sound;
     }
     return SoundEffect::OtherMessage;
-}
-
-void frmMessage::setQuitConfirmedAction(std::function<void()> action) {
-    quitConfirmed() = std::move(action);
-}
-
-void frmMessage::setWaitCancelledAction(std::function<void()> action) {
-    waitCancelled() = std::move(action);
 }
 
 frmMessage::frmMessage(const QString& message, const QString& firstButton,
@@ -97,8 +76,8 @@ frmMessage::frmMessage(const QString& message, const QString& firstButton,
     cmdSecondButton->setVisible(!secondButton.isEmpty());
     fitWidth(message);
     placeButtons();
-    connect(cmdFirstButton, &QAbstractButton::clicked, this, &frmMessage::firstButtonClicked);
-    connect(cmdSecondButton, &QAbstractButton::clicked, this, &QDialog::close);
+    connect(cmdFirstButton, &QAbstractButton::clicked, this, [this] { answer(FirstButton); });
+    connect(cmdSecondButton, &QAbstractButton::clicked, this, [this] { answer(SecondButton); });
     cmdFirstButton->setFocus();
 }
 
@@ -122,31 +101,9 @@ void frmMessage::placeButtons() {
     cmdSecondButton->move((w + w1 - w2 + ButtonGap) / 2, ButtonTop);
 }
 
-void frmMessage::firstButtonClicked() {
-    const QString message = lblMessage->text();
-    const clsLanguage& t = clsLanguage::instance();
-    if (isText(message, t.QuitReally()))
-        confirmQuit();
-    else if (isText(message, t.WaitingForPlayer()))
-        cancelWaiting();
+void frmMessage::answer(Answer given) {
+    m_answer = given;
     close();
-}
-
-// Quitting a single game still counts its credits towards the highscore.
-void frmMessage::confirmQuit() {
-    clsPlayer& player = clsPlayer::instance();
-    const bool single = GameState::instance().GameMode == GameState::SingleGame;
-    if (single && player.Highscore() < player.Credits())
-        player.setHighscore(player.Credits());
-    if (quitConfirmed())
-        quitConfirmed()();
-}
-
-void frmMessage::cancelWaiting() {
-    if (waitCancelled())
-        waitCancelled()();
-    if (QWidget* main = modWindow::MainWindow())
-        main->show();
 }
 
 // Escape answers with the last button: "No" of a question, or the only button.

@@ -4,7 +4,6 @@
 #include "shell/Look.h"
 #include "shell/Ports.h"
 #include "shell/StartupLog.h"
-#include "shell/frmMessage.h"
 #include "sound/modSoundSystem.h"
 
 #include <QDir>
@@ -15,11 +14,6 @@
 
 namespace {
 constexpr unsigned long EndDelayMs = 170;
-}
-
-void modShell::InstallShellPorts() {
-    Ports::installShowMessage(&frmMessage::ShowMessage);
-    Ports::installEndProgram(&TerminateProgram);
 }
 
 bool modShell::LoadProgramFont(const QString& folder) {

@@ -8,9 +8,6 @@ namespace modShell {
 // The font file beside the program, usable by this process only.
 inline const QString FontFile = QStringLiteral("kvfont.ttf");
 
-// Routes the program-wide message box and program end to the real windows.
-void InstallShellPorts();
-
 // Adds the program's own font from folder. On failure says so (the language is not loaded yet,
 // so the text is fixed) and the game goes on with the platform's fonts. Returns whether it worked.
 bool LoadProgramFont(const QString& folder);

@@ -10,7 +10,6 @@
 #include "rules/GameState.h"
 #include "rules/PlateButton.h"
 #include "rules/TableArt.h"
-#include "rules/frmGame.h"
 #include "shell/Look.h"
 #include "shell/Ports.h"
 #include "shell/frmMain.h"
@@ -34,26 +33,11 @@ constexpr QPoint SlotOrigin{34, 462};
 constexpr int SlotStep = 88;
 const QString LabelColour = QStringLiteral("color: rgb(173, 173, 151);");
 
-std::function<void()>& readyReporter() {
-    static std::function<void()> report;
-    return report;
-}
-
 frmMain* mainMenu() {
     return qobject_cast<frmMain*>(modWindow::MainWindow());
 }
 
 } // namespace
-
-void frmSelectCards::Open() {
-    auto* window = new frmSelectCards;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
-}
-
-void frmSelectCards::setReadyReporter(std::function<void()> report) {
-    readyReporter() = std::move(report);
-}
 
 frmSelectCards::frmSelectCards()
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
@@ -127,10 +111,8 @@ void frmSelectCards::makeButtons() {
 }
 
 void frmSelectCards::Load() {
-    if (QWidget* main = modWindow::MainWindow()) {
-        main->hide();
+    if (QWidget* main = modWindow::MainWindow())
         setWindowIcon(main->windowIcon());
-    }
     const clsLanguage& t = clsLanguage::instance();
     setWindowTitle(t.ChooseCards());
     lblChoose->setText(t.ChooseCards());
@@ -247,17 +229,12 @@ void frmSelectCards::StartMatch() {
             ReportError(e.number(), QStringLiteral("StartMatch"), QString::fromLatin1(e.what()));
         }
     }
-    auto* game = new frmGame;
-    game->StartMatch();
-    game->show();
-    close();
+    Q_EMIT matchStarting();
 }
 
-// Both players must be ready; the network part opens the table once they are, and closes this
-// window with it.
+// Both players must be ready; the table opens once they are, and closes this window.
 void frmSelectCards::StartMultiplayerMatch() {
-    if (readyReporter())
-        readyReporter()();
+    Q_EMIT readyReported();
     GameState::instance().LocalReady = true;
     ResetButtons();
     frmMain* main = mainMenu();
@@ -284,10 +261,6 @@ void frmSelectCards::HoverButton(int index) {
 }
 
 void frmSelectCards::Activate() {
-    if (GameState::instance().GameMode == GameState::Campaign) {
-        if (frmMain* main = mainMenu())
-            main->bShowCampaign = true;
-    }
     if (m_wagerPending) {
         m_wagerPending = false;
         ShowWager();
@@ -299,15 +272,9 @@ void frmSelectCards::ShowWager() {
     connect(&wager, &frmWager::wagerStored, this, [this](std::int32_t amount) {
         lblCredits->setText(QString::number(amount) + QStringLiteral(" Credits"));
     });
-    connect(&wager, &frmWager::ended, this, &frmSelectCards::LeaveForMenu);
+    // The wager window's end button: no match this time.
+    connect(&wager, &frmWager::ended, this, &QWidget::close);
     wager.exec();
-}
-
-// The wager window's end button: no match this time, back to the main menu.
-void frmSelectCards::LeaveForMenu() {
-    close();
-    if (QWidget* main = modWindow::MainWindow())
-        main->show();
 }
 
 void frmSelectCards::paintEvent(QPaintEvent*) {
@@ -333,4 +300,12 @@ void frmSelectCards::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Activate();
+}
+
+// Closed before Play, by the wager's end button or by the desktop: the player is back where the
+// match was chosen.
+void frmSelectCards::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (!m_starting)
+        Q_EMIT leftByPlayer();
 }

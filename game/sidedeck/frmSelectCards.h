@@ -5,32 +5,33 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
-#include <functional>
 
 class CardView;
 class PlateButton;
 class QLabel;
 
 // The side deck selection before every match: the 23 kinds with the copies still available,
-// the ten slots of the deck, Play and Delete cards. It hides the main menu while it is open,
-// asks for the wager before a staked match, and on Play saves the deck, draws the hand and
-// opens the table (in multiplayer it reports readiness instead). A new window for each match.
+// the ten slots of the deck, Play and Delete cards. It asks for the wager before a staked match,
+// and on Play saves the deck, draws the hand and says the match can start (in multiplayer that
+// the player is ready); the screen coordinator opens the table. A new window for each match.
 class frmSelectCards : public QWidget {
     Q_OBJECT
 public:
     static constexpr int WindowWidth = 940;
     static constexpr int WindowHeight = 640;
 
-    // Creates the selection for the next match and shows it.
-    static void Open();
-    // Multiplayer: tells the other program that this player is ready. Installed by the
-    // network part of the game.
-    static void setReadyReporter(std::function<void()> report);
-
     frmSelectCards();
 
     const SideDeck& deck() const { return m_deck; }
     bool WagerPending() const { return m_wagerPending; }
+
+Q_SIGNALS:
+    // Play with a complete deck: the hand is drawn and, in the campaign, the stake booked.
+    void matchStarting();
+    // Multiplayer Play: the hand is drawn; the other program is to be told.
+    void readyReported();
+    // Closed without a match: the wager window's end button, or the desktop closing it.
+    void leftByPlayer();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,6 +39,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void makeKinds();
@@ -58,7 +60,6 @@ private:
     void HoverButton(int index);
     void Activate();
     void ShowWager();
-    void LeaveForMenu();
 
     SideDeck m_deck;
     QPixmap m_backdrop;

@@ -1,10 +1,7 @@
 #include "ShellFixture.h"
 
-#include "profile/clsPlayer.h"
-#include "rules/GameState.h"
 #include "shell/ctlButton.h"
 #include "shell/frmMessage.h"
-#include "shell/modWindow.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,9 +18,10 @@ struct OpenBox {
     ctlButton* second;
 };
 
-// Shows a box and hands it to inspect while it waits; inspect must close it.
-void withBox(const QString& message, const QString& first, const QString& second,
-             const std::function<void(const OpenBox&)>& inspect) {
+// Shows a box and hands it to inspect while it waits; what inspect does not close is closed from
+// outside. Returns the box's answer.
+frmMessage::Answer withBox(const QString& message, const QString& first, const QString& second,
+                           const std::function<void(const OpenBox&)>& inspect) {
     QTimer::singleShot(0, [inspect] {
         auto* box = qobject_cast<frmMessage*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
@@ -33,7 +31,7 @@ void withBox(const QString& message, const QString& first, const QString& second
         if (box->isVisible())
             box->close();
     });
-    frmMessage::ShowMessage(message, first, second);
+    return frmMessage::ShowMessage(message, first, second);
 }
 
 void clickFirst(const OpenBox& b) {
@@ -47,12 +45,7 @@ protected:
         clsLanguage& t = clsLanguage::instance();
         t.setQuitReally(QStringLiteral("Do you really want to quit?"));
         t.setWaitingForPlayer(QStringLiteral("Waiting for the other player..."));
-        quitCalls = waitCalls = 0;
-        frmMessage::setQuitConfirmedAction([this] { ++quitCalls; });
-        frmMessage::setWaitCancelledAction([this] { ++waitCalls; });
     }
-    int quitCalls = 0;
-    int waitCalls = 0;
 };
 
 int textWidth(const OpenBox& b, const QString& text) {
@@ -141,58 +134,24 @@ TEST_F(MessageBoxTest, EmptyTextsNeverMatchBeforeTheLanguageIsLoaded) {
     clsLanguage::instance().setQuitReally({});
     withBox({}, {}, {}, clickFirst);
     EXPECT_EQ(PlayedSounds().front(), 5);
-    EXPECT_EQ(quitCalls, 0);
+    EXPECT_FALSE(frmMessage::IsText({}, clsLanguage::instance().QuitReally()));
+    EXPECT_FALSE(frmMessage::IsText(QStringLiteral(" "), QStringLiteral(" ")));
+    EXPECT_TRUE(frmMessage::IsText(QStringLiteral("Quit?"), QStringLiteral("Quit?")));
 }
 
-TEST_F(MessageBoxTest, ConfirmingQuitKeepsSingleGameCreditsAsHighscore) {
-    struct Case {
-        std::int32_t mode, credits, highscore, expected;
-    };
-    const std::vector<Case> cases{{GameState::SingleGame, 180, 150, 180},
-                                  {GameState::SingleGame, 100, 150, 150},
-                                  {GameState::Campaign, 900, 150, 150}};
-    for (const Case& c : cases) {
-        clsPlayer& player = clsPlayer::instance();
-        GameState::instance().GameMode = c.mode;
-        player.setHighscore(c.highscore);
-        player.setCredits(c.credits);
-        const int before = quitCalls;
-        withBox(clsLanguage::instance().QuitReally(), QStringLiteral("Yes"), QStringLiteral("No"),
-                [](const OpenBox& b) {
-                    clickFirst(b);
-                    EXPECT_FALSE(b.box->isVisible());
-                });
-        EXPECT_EQ(player.Highscore(), c.expected);
-        EXPECT_EQ(quitCalls, before + 1);
-    }
-}
-
-TEST_F(MessageBoxTest, SecondButtonAndEscapeLeaveTheMatchAlone) {
+// The caller learns which button closed the box: Escape answers with the last button.
+TEST_F(MessageBoxTest, TheAnswerNamesTheButtonThatClosedTheBox) {
     const QString quit = clsLanguage::instance().QuitReally();
-    withBox(quit, QStringLiteral("Yes"), QStringLiteral("No"),
-            [](const OpenBox& b) { QTest::mouseClick(b.second, Qt::LeftButton); });
-    withBox(quit, QStringLiteral("Yes"), QStringLiteral("No"), [](const OpenBox& b) {
-        QTest::keyClick(b.box, Qt::Key_Escape);
-        EXPECT_FALSE(b.box->isVisible());
-    });
-    EXPECT_EQ(quitCalls, 0);
-}
-
-TEST_F(MessageBoxTest, CancellingTheWaitShowsTheMenuAgain) {
-    QWidget menu;
-    modWindow::setMainWindow(&menu);
-    withBox(clsLanguage::instance().WaitingForPlayer(), QStringLiteral("Cancel"), {}, clickFirst);
-    EXPECT_EQ(waitCalls, 1);
-    EXPECT_EQ(quitCalls, 0);
-    EXPECT_TRUE(menu.isVisible());
-}
-
-TEST_F(MessageBoxTest, OtherTextsOnlyCloseTheBox) {
-    QWidget menu;
-    modWindow::setMainWindow(&menu);
-    withBox(QStringLiteral("Connection lost."), {}, {}, clickFirst);
-    EXPECT_EQ(quitCalls + waitCalls, 0);
-    EXPECT_FALSE(menu.isVisible());
+    const QString yes = QStringLiteral("Yes");
+    const QString no = QStringLiteral("No");
+    const auto escape = [](const OpenBox& b) { QTest::keyClick(b.box, Qt::Key_Escape); };
+    const auto second = [](const OpenBox& b) { QTest::mouseClick(b.second, Qt::LeftButton); };
+    const auto nothing = [](const OpenBox&) {};
+    EXPECT_EQ(withBox(quit, yes, no, clickFirst), frmMessage::FirstButton);
+    EXPECT_EQ(withBox(quit, yes, no, second), frmMessage::SecondButton);
+    EXPECT_EQ(withBox(quit, yes, no, escape), frmMessage::SecondButton);
+    EXPECT_EQ(withBox(QStringLiteral("Hello"), {}, {}, escape), frmMessage::FirstButton);
+    EXPECT_EQ(withBox(QStringLiteral("Hello"), {}, {}, nothing), frmMessage::Closed);
 }
 
 TEST_F(MessageBoxTest, ABoxCanOpenWhileAnotherWaits) {

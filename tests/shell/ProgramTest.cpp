@@ -3,32 +3,21 @@
 #include "profile/clsPlayer.h"
 #include "rules/GameState.h"
 #include "shell/Ports.h"
+#include "shell/ScreenCoordinator.h"
 #include "shell/ctlButton.h"
 #include "shell/frmMain.h"
 #include "shell/modShell.h"
 #include "shell/modWindow.h"
 
-#include <QDesktopServices>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 
 namespace {
 
 struct Shown {
     QString message, first, second;
-};
-
-// Catches the addresses the game asks the desktop to open.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open"); }
-    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
-    QStringList opened;
-public Q_SLOTS:
-    void open(const QUrl& url) { opened.append(url.toString()); }
 };
 
 class ProgramTest : public ShellFixture {
@@ -84,15 +73,14 @@ TEST_F(ProgramTest, SingleGameCreditsAreAFifthOfTheHighscoreAtLeast25) {
 }
 
 TEST_F(ProgramTest, SingleGameButtonSetsModeAndCreditsThenOpensTheSelection) {
-    int opened = 0;
-    frmMain::setOpener(frmMain::Screen::SideDeckSelection, [&opened] { ++opened; });
     GameState::instance().GameMode = GameState::Campaign;
     clsPlayer::instance().setHighscore(128);
     frmMain menu;
+    QSignalSpy opened(&menu, &frmMain::singleGameChosen);
     QTest::mouseClick(menu.findChild<ctlButton*>(QStringLiteral("cmdSinglegame")), Qt::LeftButton);
     EXPECT_EQ(GameState::instance().GameMode, GameState::SingleGame);
     EXPECT_EQ(clsPlayer::instance().Credits(), frmMain::SingleGameCredits(128));
-    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(opened.count(), 1);
 }
 
 TEST_F(ProgramTest, MenuButtonsShowTheirLanguageTexts) {
@@ -116,30 +104,13 @@ TEST_F(ProgramTest, MenuButtonsShowTheirLanguageTexts) {
 }
 
 TEST_F(ProgramTest, F1OpensTheUserGuideLikeItsButton) {
-    UrlCatcher catcher;
     frmMain menu;
+    QSignalSpy opened(&menu, &frmMain::userGuideChosen);
     QTest::mouseClick(menu.findChild<ctlButton*>(QStringLiteral("cmdHelp")), Qt::LeftButton);
     QTest::keyClick(&menu, Qt::Key_F1);
     QTest::keyClick(&menu, Qt::Key_F2);
-    EXPECT_EQ(catcher.opened, QStringList(2, frmMain::UserGuideAddress()));
+    EXPECT_EQ(opened.count(), 2);
     EXPECT_TRUE(frmMain::UserGuideAddress().endsWith(QStringLiteral("/index.php?page=userguide")));
-}
-
-TEST_F(ProgramTest, CampaignReturnsOnceWhenTheMenuIsActivatedAgain) {
-    int campaigns = 0;
-    frmMain::setOpener(frmMain::Screen::Campaign, [&campaigns] { ++campaigns; });
-    frmMain menu;
-    menu.show();
-    QWidget other;
-    other.show();
-    for (int round = 0; round < 2; ++round) {
-        menu.bShowCampaign = round == 0;
-        QApplication::setActiveWindow(&other);
-        QApplication::setActiveWindow(&menu);
-        QTest::qWait(20);
-    }
-    EXPECT_FALSE(menu.bShowCampaign);
-    EXPECT_EQ(campaigns, 1);
 }
 
 TEST_F(ProgramTest, SecondaryWindowsCentreOverTheMenuWhereverItIs) {
@@ -174,11 +145,25 @@ public:
 };
 
 TEST_F(ProgramTest, EndProgramReleasesTheSoundAndEndsAtOnce) {
-    modShell::InstallShellPorts();
     modSoundSystem::setSoundBank(std::make_unique<StderrReleaseBank>());
-    EXPECT_EXIT(EndProgram(), ::testing::ExitedWithCode(0), "sound released");
+    EXPECT_EXIT(
+        {
+            ScreenCoordinator screens;
+            EndProgram();
+        },
+        ::testing::ExitedWithCode(0), "sound released");
+}
+
+// The desktop closing the menu ends the program the same one way.
+TEST_F(ProgramTest, TheDesktopClosingTheMenuEndsTheProgramThroughEndProgram) {
+    modSoundSystem::setSoundBank(std::make_unique<StderrReleaseBank>());
+    EXPECT_EXIT(
+        {
+            ScreenCoordinator screens;
+            screens.menu().show();
+            screens.menu().close();
+        },
+        ::testing::ExitedWithCode(0), "sound released");
 }
 
 } // namespace
-
-#include "ProgramTest.moc"

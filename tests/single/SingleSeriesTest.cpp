@@ -5,11 +5,10 @@
 #include "rules/PlateButton.h"
 #include "rules/Random.h"
 #include "rules/frmGame.h"
+#include "shell/ScreenCoordinator.h"
 #include "shell/ctlButton.h"
 #include "shell/frmMain.h"
 #include "shell/frmMessage.h"
-#include "shell/modShell.h"
-#include "sidedeck/frmSelectCards.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -45,8 +44,7 @@ protected:
         t.setSetWon(QStringLiteral("Set won"));
         t.setSetLost(QStringLiteral("Set lost"));
         t.setSetTied(QStringLiteral("Set tied"));
-        modShell::InstallShellPorts();
-        frmMain::setOpener(frmMain::Screen::SideDeckSelection, &frmSelectCards::Open);
+        screens = std::make_unique<ScreenCoordinator>();
         frmGame::setWaitScale(0.0);
         Random::Seed(2024);
     }
@@ -87,14 +85,15 @@ protected:
         game->findChild<PlateButton*>(QStringLiteral("lblButton%1").arg(button))->click();
     }
 
+    std::unique_ptr<ScreenCoordinator> screens;
     std::vector<QString> messages;
     std::vector<Match> matches;
 };
 
 TEST_F(SingleSeriesTest, MenuSideDeckWagerTableUntilTheCreditsAreGone) {
     clsPlayer::instance().setHighscore(0);
-    frmMain menu;
-    menu.show();
+    frmMain& menu = screens->menu();
+    screens->ShowMenu();
     QTimer driver;
     // Each step runs from its own one-shot timer: a step that waits inside a message box or a
     // pause of the table must not hold up the steps that answer it.
