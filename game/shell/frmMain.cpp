@@ -125,6 +125,7 @@ void frmMain::Form_Language() {
     cmdUpdate->setCaption(t.Update());
     cmdHelp->setCaption(t.UserGuide());
     cmdEnd->setCaption(t.Quit());
+    tbClose->setMinButton(false);
 }
 
 const QPixmap& frmMain::imgCardRes(int face) {
