@@ -19,6 +19,8 @@ public:
 
     std::int32_t Get(UserDataRecord::Bytes& buffer) override;
     std::int32_t Set(const UserDataRecord::Bytes& buffer) override;
+    // The per-user data folder the support library uses, its QueltaBrovel folder, User.dat.
+    QString Location() const override;
 
 private:
     bool bound(const QString& function);

@@ -4,9 +4,8 @@
 #include "opponent/clsOpponent.h"
 #include "profile/clsLanguage.h"
 #include "profile/clsPlayer.h"
-#include "rules/GameError.h"
 #include "rules/GameState.h"
-#include "shell/Ports.h"
+#include "shell/ReadOr.h"
 
 namespace {
 void FillCaptions(CampaignBoard& board) {
@@ -18,14 +17,22 @@ void FillCaptions(CampaignBoard& board) {
     board.lossesCaption = texts.MatchesLost();
 }
 
+constexpr const char* Procedure = "frmCampaign";
+
+// The campaign values as stored; one that the property cannot hand out is reported and shows
+// as 0.
 void FillPlayer(CampaignBoard& board) {
     const clsPlayer& player = clsPlayer::instance();
     board.credits = CampaignBoard::PlayerCredits();
-    board.wins = QString::number(player.Wins());
-    board.losses = QString::number(player.Losses());
-    board.level =
-        clsLanguage::instance().Level() + QLatin1Char(' ') + QString::number(player.Level());
-    board.tradeEnabled = player.Level() < CampaignLadder::LastLevel;
+    board.wins = QString::number(ReadOr(
+        Procedure, [&] { return player.Wins(); }, 0));
+    board.losses = QString::number(ReadOr(
+        Procedure, [&] { return player.Losses(); }, 0));
+    const int level = ReadOr(
+        Procedure, [&] { return player.Level(); }, 0);
+    board.level = clsLanguage::instance().Level() + QLatin1Char(' ') + QString::number(level);
+    board.tradeEnabled = CampaignLadder::isLevel(level) && level < CampaignLadder::LastLevel;
+    board.portrait = CampaignBoard::PortraitOf(level);
 }
 
 void FillOpponent(CampaignBoard& board) {
@@ -33,13 +40,10 @@ void FillOpponent(CampaignBoard& board) {
     opponent.CreateNPC();
     board.npcName = opponent.Name();
     board.npcPlanet = clsLanguage::instance().Planet() + QStringLiteral(": ") + opponent.Planet();
-    board.portrait = CampaignBoard::PortraitOf(clsPlayer::instance().Level());
-    try {
-        board.npcCredits = QStringLiteral("Credits: ") + QString::number(opponent.Credits());
-    } catch (const GameError& e) {
-        // Stored winnings that no longer add up: said once, the rest of the window still works.
-        ReportError(e.number(), QStringLiteral("frmCampaign"), QString::fromLatin1(e.what()));
-    }
+    // Stored winnings that no longer add up: said once, the rest of the window still works.
+    const std::int32_t credits = ReadOr(
+        Procedure, [&] { return opponent.Credits(); }, 0);
+    board.npcCredits = QStringLiteral("Credits: ") + QString::number(credits);
 }
 } // namespace
 

@@ -25,8 +25,14 @@ std::int32_t TradeModel::Price() const {
     return m_mode == Mode::Buy ? m_catalogue.BuyPrice() : m_catalogue.SellPrice();
 }
 
+// The counts as the record holds them, the way a trade writes them: a count beyond what a byte
+// holds (a foreign tool's) can then still be sold down instead of stopping the window.
+int TradeModel::Owned(int kind) {
+    return UserData().Card[static_cast<std::size_t>(kind)];
+}
+
 int TradeModel::Quantity() const {
-    const int owned = clsPlayer::instance().Card(m_catalogue.ActiveCard);
+    const int owned = Owned(m_catalogue.ActiveCard);
     return m_mode == Mode::Buy ? MaxOwned - owned : owned;
 }
 
@@ -46,10 +52,10 @@ bool TradeModel::CanTrade() const {
     return OwnedInTotal() > KeptForSideDeck;
 }
 
-int TradeModel::OwnedInTotal() {
-    int total = 0;
+std::int64_t TradeModel::OwnedInTotal() {
+    std::int64_t total = 0;
     for (int kind = 0; kind < CardKind::Count; ++kind)
-        total += clsPlayer::instance().Card(kind);
+        total += Owned(kind);
     return total;
 }
 

@@ -58,7 +58,8 @@ public:
     static int OffsetForThumb(int thumbTop);
 
 private:
-    static int OwnedInTotal();
+    static int Owned(int kind);
+    static std::int64_t OwnedInTotal();
 
     clsTradeCards m_catalogue;
     Mode m_mode = Mode::Buy;

@@ -11,8 +11,8 @@ constexpr int CardHeight = 44;
 constexpr int CardWidth = CardHeight * CardPainter::Width / CardPainter::Height;
 } // namespace
 
-TradeSlot::TradeSlot(QWidget* parent) : QAbstractButton(parent) {
-    setFocusPolicy(Qt::NoFocus);
+TradeSlot::TradeSlot(QWidget* parent) : EnterButton(parent) {
+    setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -49,4 +49,6 @@ void TradeSlot::paintEvent(QPaintEvent*) {
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
     }
+    if (hasFocus())
+        Look::PaintFocusRing(p, rect());
 }

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QAbstractButton>
+#include "rules/EnterButton.h"
 
 // One place of the trade window's card strip: a small card picture with its caption beside it,
-// framed and coloured while its kind is the selected one.
-class TradeSlot : public QAbstractButton {
+// framed and coloured while its kind is the selected one. Tab reaches it; Space or Enter selects
+// its kind, and Up and Down (which the window takes) scroll the strip under it.
+class TradeSlot : public EnterButton {
     Q_OBJECT
 public:
     explicit TradeSlot(QWidget* parent = nullptr);

@@ -106,8 +106,11 @@ bool frmWager::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // Digits and backspace reach the box; Enter checks the amount and stores it when it is valid;
-// every other typed character is dropped. Keys that type nothing (arrows, Tab) work as usual.
+// every other typed character is dropped. Keys that type nothing (arrows) work as usual, and so
+// does Tab, although it arrives as a typed tab character.
 bool frmWager::filterKey(QKeyEvent* key) {
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+        return false;
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         Validate();
         if (cmdWager->isEnabled())

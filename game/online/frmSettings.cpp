@@ -7,6 +7,7 @@
 #include "profile/clsStore.h"
 #include "shell/Look.h"
 #include "shell/Ports.h"
+#include "shell/ReadOr.h"
 #include "shell/WindowLabel.h"
 #include "shell/ctlButton.h"
 #include "shell/frmMain.h"
@@ -167,12 +168,14 @@ void frmSettings::fillLanguages() {
 }
 
 // The entry's position is the stored track number; a stored value that names no track shows
-// as no music.
+// as no music, and one beyond every number is reported once, here.
 void frmSettings::fillMusic() {
     cboMusic->addItems(
         {QStringLiteral("Sivrek II - Osk Brovel"), QStringLiteral("Sivrek I - Brovel"),
          QStringLiteral("Sivrek I - Modern Brovel"), clsLanguage::instance().NoMusic()});
-    const int track = clsStore::instance().MusicFile();
+    m_storedTrack = ReadOr(
+        "frmSettings", [] { return clsStore::instance().MusicFile(); }, -1);
+    const int track = m_storedTrack;
     cboMusic->setCurrentIndex(track >= 0 && track < NoMusicEntry ? track : NoMusicEntry);
 }
 
@@ -245,12 +248,13 @@ void frmSettings::applyLanguage() {
 void frmSettings::applyMusic() {
     clsStore& store = clsStore::instance();
     const int entry = cboMusic->currentIndex();
+    const int stored = m_storedTrack;
     if (entry == NoMusicEntry) {
-        if (store.MusicFile() != -1) {
+        if (stored != -1) {
             store.setMusicFile(-1);
             modSoundSystem::StopMusic();
         }
-    } else if (entry != store.MusicFile()) {
+    } else if (entry != stored) {
         store.setMusicFile(static_cast<std::int16_t>(entry));
         modSoundSystem::StartMusic();
     }

@@ -56,4 +56,6 @@ private:
     QComboBox* cboLanguage;
     QComboBox* cboMusic;
     ctlButton* cmdOK;
+    // The track as read when the window opened (-1, no music, for one that could not be read).
+    int m_storedTrack = -1;
 };

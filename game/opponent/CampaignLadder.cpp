@@ -4,6 +4,7 @@
 #include "profile/clsLanguage.h"
 #include "profile/clsPlayer.h"
 #include "shell/Ports.h"
+#include "shell/ReadOr.h"
 
 #include <array>
 
@@ -63,7 +64,8 @@ const Rung& CampaignLadder::rung(int level) {
 
 void clsOpponent::CreateNPC() {
     m_sideDeck.fill(false);
-    const int level = clsPlayer::instance().Level();
+    const int level = ReadOr(
+        "CreateNPC", [] { return clsPlayer::instance().Level(); }, 0);
     if (!CampaignLadder::isLevel(level)) {
         ReportError(21, QStringLiteral("CreateNPC"), QStringLiteral("Invalid player level."));
         return;

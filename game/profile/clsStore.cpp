@@ -128,10 +128,14 @@ void clsStore::upgradeRecord() {
     ShowMessage(message);
 }
 
+// The specified text, and below it the file's full path, so that the player knows which file to
+// delete.
 bool clsStore::failLoad() {
-    ShowMessage(
-        QStringLiteral("Failed to load settings. Delete the file User.dat to reset Quelta Brovel."),
-        QStringLiteral("OK"));
+    QString message =
+        QStringLiteral("Failed to load settings. Delete the file User.dat to reset Quelta Brovel.");
+    if (const QString location = m_file->Location(); !location.isEmpty())
+        message += QLatin1Char('\n') + location;
+    ShowMessage(message, QStringLiteral("OK"));
     EndProgram();
     return false;
 }

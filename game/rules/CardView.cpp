@@ -42,6 +42,16 @@ void CardView::setCaption(const QString& caption) {
     update();
 }
 
+void CardView::mouseMoveEvent(QMouseEvent* event) {
+    Q_EMIT pointerMoved();
+    EnterButton::mouseMoveEvent(event);
+}
+
+void CardView::enterEvent(QEnterEvent* event) {
+    Q_EMIT pointerMoved();
+    EnterButton::enterEvent(event);
+}
+
 QSize CardView::sizeHint() const {
     return {CardPainter::Width, CardPainter::Height + (m_withCaption ? CaptionHeight : 0)};
 }
@@ -56,10 +66,8 @@ void CardView::paintEvent(QPaintEvent*) {
         painter.setPen(CardFace::isDimmed(m_face) ? TextColour.darker(140) : BrightText);
         painter.drawText(TextArea, Qt::AlignCenter, text());
     }
-    if (hasFocus()) {
-        painter.setPen(Look::Gold);
-        painter.drawRoundedRect(QRectF(1.5, 1.5, width() - 3.0, CardPainter::Height - 3.0), 6, 6);
-    }
+    if (hasFocus())
+        Look::PaintFocusRing(painter, QRectF(0, 0, width(), CardPainter::Height), 6);
     if (m_withCaption) {
         painter.setFont(Look::DisplayFont(9));
         painter.setPen(TextColour);

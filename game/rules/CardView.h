@@ -20,8 +20,14 @@ public:
 
     QSize sizeHint() const override;
 
+Q_SIGNALS:
+    // The pointer came onto the card or moves over it.
+    void pointerMoved();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
 
 private:
     int m_face = -1;

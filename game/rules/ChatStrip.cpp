@@ -39,6 +39,12 @@ void ChatStrip::TextsOnLoad() {
     AddChatLine(QStringLiteral("Quelta Brovel Online - v") + clsStore::instance().Version());
 }
 
+void ChatStrip::setShown(bool shown) {
+    chbChat->setVisible(shown);
+    txtState->setVisible(shown);
+    txtMessage->setVisible(shown);
+}
+
 void ChatStrip::AddChatLine(const QString& line) {
     chbChat->appendPlainText(line);
 }

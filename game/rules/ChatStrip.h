@@ -16,6 +16,8 @@ public:
     explicit ChatStrip(QWidget* table);
 
     void TextsOnLoad();
+    // The strip lies below the window outside multiplayer: hidden there, it is out of reach.
+    void setShown(bool shown);
     void AddChatLine(const QString& line);
     // Sends what the input holds: an empty input is refused with a message, anything else is
     // written into the chat box under the player's name and announced.

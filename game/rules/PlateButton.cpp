@@ -37,7 +37,7 @@ void PlateButton::paintEvent(QPaintEvent*) {
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter, text());
     if (hasFocus())
-        painter.fillRect(8, height() - 4, width() - 16, 1, Look::Blue);
+        Look::PaintFocusRing(painter, rect());
 }
 
 // Taken here: a move over the button must not also reach the window behind it, which would

@@ -3,11 +3,19 @@
 #include "opponent/clsOpponent.h"
 #include "profile/clsLanguage.h"
 #include "profile/clsPlayer.h"
+#include "rules/CardKind.h"
+#include "rules/GameState.h"
 #include "rules/TableArt.h"
 #include "rules/TableLabel.h"
 #include "rules/TableLayout.h"
+#include "rules/Twenty.h"
 
 #include <QLabel>
+
+namespace {
+const QString TurnMark = QStringLiteral("\u25B6 ");
+const QString SetMark = QStringLiteral("\u2605 ");
+} // namespace
 
 ScoreBoard::ScoreBoard(QWidget* table)
     : QObject(table), m_table(table),
@@ -24,6 +32,8 @@ ScoreBoard::ScoreBoard(QWidget* table)
                                 {TableLayout::MarkerLefts[m / 3], TableLayout::MarkerTops[m % 3]});
     lblStands[0] = MakeTableLabel(table, QStringLiteral("lblPlayerStands"), {176, 104}, 270, 9);
     lblStands[1] = MakeTableLabel(table, QStringLiteral("lblOpponentStands"), {592, 104}, 250, 9);
+    lblStake = MakeTableLabel(table, QStringLiteral("lblStake"), {176, 699}, 340, 10);
+    lblStatus = MakeTableLabel(table, QStringLiteral("lblStatus"), {176, 726}, 732, 8);
 }
 
 QLabel* ScoreBoard::makePicture(const QString& name, const QPixmap& picture, QPoint at) {
@@ -36,16 +46,45 @@ QLabel* ScoreBoard::makePicture(const QString& name, const QPixmap& picture, QPo
     return label;
 }
 
+QString ScoreBoard::SideName(std::size_t side) {
+    return side == 0 ? clsPlayer::instance().Name() : clsOpponent::instance().Name();
+}
+
+// The pictures are named for assistive tools by the side they belong to: a showing light is
+// whose turn it is, each showing marker one set won.
 void ScoreBoard::TextsOnLoad() {
-    lblPlayerName->setText(clsPlayer::instance().Name());
-    lblOpponentName->setText(clsOpponent::instance().Name());
-    lblPlayerCount->setText(QStringLiteral("0"));
-    lblOpponentCount->setText(QStringLiteral("0"));
+    lblPlayerName->setText(SideName(0));
+    lblOpponentName->setText(SideName(1));
+    for (std::size_t side = 0; side < imgRed.size(); ++side)
+        imgRed[side]->setAccessibleName(TurnMark + SideName(side));
+    for (std::size_t m = 0; m < imgWin.size(); ++m)
+        imgWin[m]->setAccessibleName(SetMark + SideName(m / 3) + QLatin1Char(' ') +
+                                     QString::number(m % 3 + 1));
+    CountsChanged(0, 0);
+    ShowStake();
+}
+
+// What the match is played for, where credits are at stake: the wager and the credits left.
+void ScoreBoard::ShowStake() {
+    if (GameState::instance().isMultiplayer())
+        return;
+    const clsPlayer& player = clsPlayer::instance();
+    lblStake->setText(clsLanguage::instance().Wager() + QStringLiteral(": ") +
+                      QString::number(player.Wager) + QStringLiteral("   Credits: ") +
+                      QString::number(player.Credits()));
 }
 
 void ScoreBoard::CountsChanged(std::int16_t player, std::int16_t opponent) {
-    lblOpponentCount->setText(QString::number(opponent));
-    lblPlayerCount->setText(QString::number(player));
+    ShowCount(lblOpponentCount, 1, opponent);
+    ShowCount(lblPlayerCount, 0, player);
+}
+
+// A count over 20 is a lost set unless a hand card still mends it: it shows in red at once.
+void ScoreBoard::ShowCount(QLabel* label, std::size_t side, std::int16_t count) {
+    label->setText(QString::number(count));
+    label->setAccessibleName(SideName(side) + QStringLiteral(": ") + label->text());
+    label->setStyleSheet(count > Twenty ? QStringLiteral("color: rgb(230, 64, 48);")
+                                        : QStringLiteral("color: rgb(173, 173, 151);"));
 }
 
 void ScoreBoard::TurnLight(int side) {
@@ -60,10 +99,24 @@ void ScoreBoard::ShowWinMarker(int marker) {
 void ScoreBoard::ClearStands() {
     for (QLabel* stands : lblStands)
         stands->clear();
+    lblStatus->clear();
+}
+
+// Both sides stand on equal counts and still one has won: the tie-breaker card laid last decided
+// the set. The result message stays as it is; the table's own line says why.
+void ScoreBoard::SetDecided(int winner) {
+    const clsPlayer& player = clsPlayer::instance();
+    const clsOpponent& opponent = clsOpponent::instance();
+    const std::int16_t count = player.Count;
+    if ((winner != 0 && winner != 1) || !player.Stand || !opponent.Stand || count != opponent.Count)
+        return;
+    lblStatus->setText(SideName(static_cast<std::size_t>(winner)) + QStringLiteral(": ") +
+                       QString::number(count) + QStringLiteral(" = ") + QString::number(count) +
+                       QStringLiteral(" \u2192 ") + CardKind::ListText(CardKind::TieBreaker) +
+                       QStringLiteral(" \u2013 ") + clsLanguage::instance().CardDescription_T());
 }
 
 void ScoreBoard::SideStands(int side) {
-    const QString name = side == 0 ? clsPlayer::instance().Name() : clsOpponent::instance().Name();
-    lblStands[static_cast<std::size_t>(side)]->setText(name + QLatin1Char(' ') +
-                                                       clsLanguage::instance().Stands());
+    const auto at = static_cast<std::size_t>(side);
+    lblStands[at]->setText(SideName(at) + QLatin1Char(' ') + clsLanguage::instance().Stands());
 }

@@ -24,8 +24,13 @@ public:
     // A new set: no side stands yet.
     void ClearStands();
     void SideStands(int side);
+    // A set is decided: the status line says why when the tie-breaker decided it.
+    void SetDecided(int winner);
 
 private:
+    static QString SideName(std::size_t side);
+    void ShowStake();
+    static void ShowCount(QLabel* label, std::size_t side, std::int16_t count);
     QLabel* makePicture(const QString& name, const QPixmap& picture, QPoint at);
 
     QWidget* m_table;
@@ -36,4 +41,6 @@ private:
     std::array<QLabel*, 2> imgRed{};
     std::array<QLabel*, 6> imgWin{};
     std::array<QLabel*, 2> lblStands{};
+    QLabel* lblStake;
+    QLabel* lblStatus;
 };

@@ -1,7 +1,9 @@
 #include "rules/frmGame.h"
 
 #include "online/modOnline.h"
+#include "opponent/clsOpponent.h"
 #include "profile/clsLanguage.h"
+#include "profile/clsPlayer.h"
 #include "rules/CardFace.h"
 #include "rules/CardView.h"
 #include "rules/ChatStrip.h"
@@ -22,8 +24,12 @@
 #include <QPainter>
 #include <QTimer>
 #include <cmath>
+#include <vector>
 
 namespace {
+
+// The chat strip's button, after End Turn, Stand and Quit Game.
+constexpr int SendButton = 3;
 
 double& waitScale() {
     static double scale = 1.0;
@@ -53,7 +59,11 @@ frmGame::frmGame(TablePeer* peer)
     makeButtons();
     m_chat = new ChatStrip(this);
     connect(m_chat, &ChatStrip::Sent, this, [this](const QString& line) { m_peer.ChatSent(line); });
+    // Below the window outside multiplayer: out of reach of Tab and of assistive tools too.
+    m_chat->setShown(multiplayer);
+    lblButton[SendButton]->setVisible(multiplayer);
     TextsOnLoad();
+    KeyboardOrder();
     modWindow::CenterOverMain(this);
 }
 
@@ -71,6 +81,7 @@ void frmGame::makeCards() {
         imgCard[static_cast<std::size_t>(slot)] = card;
         if (slot < TableModel::FirstHandSlot) {
             card->setAttribute(Qt::WA_TransparentForMouseEvents);
+            card->setPassive(true);
             continue;
         }
         card->setFocusPolicy(Qt::StrongFocus);
@@ -82,6 +93,7 @@ void frmGame::makeCards() {
         card->setObjectName(QStringLiteral("imgOpponentHand%1").arg(i));
         card->move(TableLayout::OpponentHandLefts[i], TableLayout::HandTop);
         card->setAttribute(Qt::WA_TransparentForMouseEvents);
+        card->setPassive(true);
         imgOpponentHand[i] = card;
     }
 }
@@ -120,10 +132,13 @@ void frmGame::makeButtons() {
         button->setGeometry(TableLayout::Buttons[static_cast<std::size_t>(i)]);
         m_looks->addButton(button);
         connect(button, &QAbstractButton::clicked, this, [this, i] {
-            if (i == 3)
+            if (i == SendButton) {
+                // Accepted at any time, so its highlight goes out like any accepted click's.
+                m_looks->ClearHighlights();
                 m_chat->Send();
-            else
+            } else {
                 Run([this, i] { m_table.ButtonClick(i); });
+            }
         });
         lblButton[static_cast<std::size_t>(i)] = button;
     }
@@ -145,12 +160,58 @@ void frmGame::TextsOnLoad() {
         imgValueChange[static_cast<std::size_t>(i)]->setAccessibleName(
             t.ChangeValue() + QLatin1Char(' ') + QString::number(i + 1));
     }
-    for (CardView* back : imgOpponentHand) {
-        back->setFace(CardFace::Back);
-        back->show();
+    for (std::size_t i = 0; i < imgOpponentHand.size(); ++i) {
+        imgOpponentHand[i]->setFace(CardFace::Back);
+        imgOpponentHand[i]->setAccessibleName(t.OpponentHand() + QLatin1Char(' ') +
+                                              QString::number(i + 1));
+        imgOpponentHand[i]->show();
     }
+    for (int slot = 0; slot < TableModel::SlotCount; ++slot)
+        NameSlot(slot);
     m_chat->TextsOnLoad();
     setWindowTitle(QStringLiteral("Quelta Brovel"));
+}
+
+// End Turn first, so that Enter or Space on a fresh table ends the turn and never plays a hand
+// card; then Stand, the hand with its controls, and Quit Game.
+void frmGame::KeyboardOrder() {
+    std::vector<QWidget*> order{lblButton[GameTable::EndTurnButton],
+                                lblButton[GameTable::StandButton]};
+    for (std::size_t i = 0; i < imgFlip.size(); ++i)
+        order.insert(order.end(),
+                     {imgCard[TableModel::FirstHandSlot + i], imgFlip[i], imgValueChange[i]});
+    order.push_back(lblButton[GameTable::QuitButton]);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    lblButton[GameTable::EndTurnButton]->setFocus();
+}
+
+// Every place of the table is named for assistive tools: the side it belongs to, its number
+// and the card lying there (nothing for an empty place).
+void frmGame::NameSlot(int slot) {
+    const QString text = m_table.model().text(slot).toQString();
+    CardView* card = imgCard[static_cast<std::size_t>(slot)];
+    if (slot >= TableModel::FirstHandSlot) {
+        card->setAccessibleName(clsLanguage::instance().PlayerHand() + QLatin1Char(' ') +
+                                QString::number(slot - TableModel::FirstHandSlot + 1) +
+                                QStringLiteral(": ") + text);
+        return;
+    }
+    const bool own = slot < TableModel::SideSlots;
+    const QString side = own ? clsPlayer::instance().Name() : clsOpponent::instance().Name();
+    card->setAccessibleName(side + QLatin1Char(' ') +
+                            QString::number(slot % TableModel::SideSlots + 1) +
+                            QStringLiteral(": ") + text);
+}
+
+// What the player may do now, for assistive tools: End Turn and Stand while it is the
+// player's turn, a hand card while one may still be played.
+void frmGame::ActionStates() {
+    const clsPlayer& player = clsPlayer::instance();
+    lblButton[GameTable::EndTurnButton]->setInactive(!player.CanAct);
+    lblButton[GameTable::StandButton]->setInactive(!player.CanAct);
+    for (int slot = TableModel::FirstHandSlot; slot < TableModel::SlotCount; ++slot)
+        imgCard[static_cast<std::size_t>(slot)]->setInactive(!player.CanPlayCard || player.Stand);
 }
 
 void frmGame::StartMatch() {
@@ -208,12 +269,11 @@ void frmGame::SlotChanged(int slot) {
     const QString text = m_table.model().text(slot).toQString();
     card->setFace(m_table.model().face(slot));
     card->setText(text);
+    NameSlot(slot);
     if (slot < TableModel::FirstHandSlot)
         return;
     card->setVisible(!text.isEmpty());
-    card->setAccessibleName(clsLanguage::instance().PlayerHand() + QLatin1Char(' ') +
-                            QString::number(slot - TableModel::FirstHandSlot + 1) +
-                            QStringLiteral(": ") + text);
+    ActionStates();
 }
 
 void frmGame::CountsChanged(std::int16_t player, std::int16_t opponent) {
@@ -230,10 +290,12 @@ void frmGame::ShowWinMarker(int marker) {
 
 void frmGame::ButtonsNormal() {
     m_looks->Normal();
+    ActionStates();
 }
 
 void frmGame::ButtonsInactive() {
     m_looks->Inactive();
+    ActionStates();
 }
 
 void frmGame::HandControls(int handIndex, bool sign, bool magnitude) {
@@ -257,6 +319,10 @@ void frmGame::ReopenSideDeckSelection() {
 
 void frmGame::SetStarted(int) {
     m_scores->ClearStands();
+}
+
+void frmGame::SetDecided(int winner) {
+    m_scores->SetDecided(winner);
 }
 
 void frmGame::SideStands(int side) {

@@ -76,12 +76,16 @@ private:
     void CloseTable() override;
     void ReopenSideDeckSelection() override;
     void SetStarted(int beginner) override;
+    void SetDecided(int winner) override;
     void SideStands(int side) override;
 
     void makeCards();
     void makeControls();
     void makeButtons();
     void TextsOnLoad();
+    void KeyboardOrder();
+    void NameSlot(int slot);
+    void ActionStates();
 
     void Activate();
     // Every call into the match goes through here, so the window outlives whatever waits in it.

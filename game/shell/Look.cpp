@@ -65,6 +65,17 @@ QPixmap Look::Corner(int index) {
     return corners().at(static_cast<std::size_t>(index));
 }
 
+void Look::PaintFocusRing(QPainter& painter, const QRectF& rect, qreal radius) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(255, 255, 255, 200), 1.0));
+    painter.drawRoundedRect(rect.adjusted(3.5, 3.5, -3.5, -3.5), radius, radius);
+    painter.setPen(QPen(Blue, 3.0));
+    painter.drawRoundedRect(rect.adjusted(1.5, 1.5, -1.5, -1.5), radius, radius);
+    painter.restore();
+}
+
 void Look::PaintWindowFrame(QPainter& painter, const QRect& rect) {
     QLinearGradient shade(rect.topLeft(), rect.bottomLeft());
     shade.setColorAt(0.0, FeltLight);

@@ -35,4 +35,8 @@ inline constexpr int CornerSize = 7;
 // and the four corner pieces.
 void PaintWindowFrame(QPainter& painter, const QRect& rect);
 
+// The keyboard focus: a bright blue ring, three pixels wide, just inside rect, so that it reads
+// on gold trim, dark felt and card faces alike.
+void PaintFocusRing(QPainter& painter, const QRectF& rect, qreal radius = 4);
+
 } // namespace Look

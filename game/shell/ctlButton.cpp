@@ -57,7 +57,7 @@ void ctlButton::paintEvent(QPaintEvent*) {
     paintCorners(painter, colour.lighter(125));
     paintCaption(painter, colour);
     if (hasFocus())
-        painter.fillRect(CornerSize + 2, height() - 3, width() - 2 * CornerSize - 4, 1, Look::Gold);
+        Look::PaintFocusRing(painter, rect(), 2);
 }
 
 // Brackets in each corner; the right and bottom ones sit six pixels inside the edges.

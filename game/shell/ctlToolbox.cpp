@@ -1,5 +1,6 @@
 #include "shell/ctlToolbox.h"
 
+#include "profile/clsLanguage.h"
 #include "shell/Look.h"
 
 #include <QPainter>
@@ -15,7 +16,9 @@ ctlToolbox::ctlToolbox(QWidget* parent) : HoverButton(parent) {
 
 void ctlToolbox::setMinButton(bool minButton) {
     m_minButton = minButton;
-    setText(minButton ? QStringLiteral("Minimize") : QStringLiteral("Close"));
+    // Named in the player's language where it has the word; the minimize symbol's own name is
+    // what a screen reader says for the other.
+    setText(minButton ? QStringLiteral("\U0001F5D5") : clsLanguage::instance().sClose());
     update();
 }
 
@@ -34,8 +37,16 @@ void ctlToolbox::paintEvent(QPaintEvent*) {
     const QRectF glyph = QRectF(rect()).adjusted(5, 5, -5, -5);
     if (m_minButton) {
         painter.drawLine(glyph.bottomLeft(), glyph.bottomRight());
+        paintFocus(painter);
         return;
     }
     painter.drawLine(glyph.topLeft(), glyph.bottomRight());
     painter.drawLine(glyph.topRight(), glyph.bottomLeft());
+    paintFocus(painter);
+}
+
+// The buttons are small: the ring goes round them, over the caption bar, where it shows.
+void ctlToolbox::paintFocus(QPainter& painter) const {
+    if (hasFocus())
+        Look::PaintFocusRing(painter, rect(), 3);
 }

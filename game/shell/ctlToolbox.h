@@ -2,6 +2,8 @@
 
 #include "shell/HoverButton.h"
 
+class QPainter;
+
 // The small button in a window's caption corner: a close cross, or with MinButton a minimise
 // bar. Its Click is the clicked() signal; each window decides what it does.
 class ctlToolbox : public HoverButton {
@@ -17,5 +19,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void paintFocus(QPainter& painter) const;
     bool m_minButton = false;
 };

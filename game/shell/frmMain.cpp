@@ -104,6 +104,7 @@ void frmMain::Form_Language() {
     cmdUpdate->setCaption(t.Update());
     cmdHelp->setCaption(t.UserGuide());
     cmdEnd->setCaption(t.Quit());
+    tbClose->setMinButton(false);
 }
 
 // The music and anything else that can wait starts once the menu is on screen.

@@ -81,9 +81,13 @@ frmMessage::frmMessage(const QString& message, const QString& firstButton,
     cmdFirstButton->setFocus();
 }
 
-// The box grows with its text up to MaxWidth and never becomes narrower than its design.
+// The box grows with its longest line up to MaxWidth and never becomes narrower than its design.
 void frmMessage::fitWidth(const QString& message) {
-    const int needed = QFontMetrics(lblMessage->font()).horizontalAdvance(message) + 2 * Margin;
+    const QFontMetrics metrics(lblMessage->font());
+    int longest = 0;
+    for (const QString& line : message.split(u'\n'))
+        longest = std::max(longest, metrics.horizontalAdvance(line));
+    const int needed = longest + 2 * Margin;
     const int w = std::clamp(needed, DesignWidth, MaxWidth);
     setFixedSize(w, DesignHeight);
     lblMessage->setGeometry(Margin, Margin, w - 2 * Margin, ButtonTop - Margin - 4);

@@ -12,6 +12,7 @@
 #include "rules/TableArt.h"
 #include "shell/Look.h"
 #include "shell/Ports.h"
+#include "shell/ReadOr.h"
 #include "shell/frmMain.h"
 #include "shell/modWindow.h"
 #include "sidedeck/MatchStart.h"
@@ -32,6 +33,13 @@ constexpr QPoint KindOrigin{63, 56};
 constexpr QPoint SlotOrigin{34, 462};
 constexpr int SlotStep = 88;
 const QString LabelColour = QStringLiteral("color: rgb(173, 173, 151);");
+constexpr const char* Procedure = "frmSelectCards";
+
+// A level no byte holds reads as the first one: only the owned cards are offered.
+std::uint8_t StoredLevel() {
+    return ReadOr(
+        Procedure, [] { return clsPlayer::instance().Level(); }, 1);
+}
 
 frmMain* mainMenu() {
     return qobject_cast<frmMain*>(modWindow::MainWindow());
@@ -77,6 +85,7 @@ void frmSelectCards::makeKinds() {
         card->setAccessibleName(card->text());
         card->setFocusPolicy(Qt::StrongFocus);
         connect(card, &QAbstractButton::clicked, this, [this, kind] { AddCard(kind); });
+        connect(card, &CardView::pointerMoved, this, &frmSelectCards::ResetButtons);
         imgCard[static_cast<std::size_t>(kind)] = card;
     }
 }
@@ -93,6 +102,7 @@ void frmSelectCards::makeSlots() {
         card->move(places.at(slot));
         card->setFocusPolicy(Qt::StrongFocus);
         connect(card, &QAbstractButton::clicked, this, [this, slot] { RemoveCard(slot); });
+        connect(card, &CardView::pointerMoved, this, &frmSelectCards::ResetButtons);
         imgHandCard[static_cast<std::size_t>(slot)] = card;
     }
 }
@@ -120,7 +130,7 @@ void frmSelectCards::Load() {
     lblButton[0]->setText(t.Play());
     lblButton[1]->setText(t.DeleteCards());
     const GameState& state = GameState::instance();
-    const bool freeChoice = SideDeck::FreeChoice(state.GameMode, clsPlayer::instance().Level());
+    const bool freeChoice = SideDeck::FreeChoice(state.GameMode, StoredLevel());
     m_wagerPending =
         !state.isMultiplayer() && !(state.GameMode == GameState::Campaign && freeChoice);
     if (state.isMultiplayer())
@@ -135,15 +145,18 @@ void frmSelectCards::OfferCards() {
     const GameState& state = GameState::instance();
     const clsPlayer& player = clsPlayer::instance();
     const clsStore& store = clsStore::instance();
-    if (SideDeck::FreeChoice(state.GameMode, player.Level())) {
+    if (SideDeck::FreeChoice(state.GameMode, StoredLevel())) {
         m_deck.OfferAll();
     } else {
         SideDeck::Owned owned{};
         for (int kind = 0; kind < CardKind::Count; ++kind)
-            owned[static_cast<std::size_t>(kind)] = player.Card(kind);
+            owned[static_cast<std::size_t>(kind)] = ReadOr(
+                Procedure, [&] { return player.Card(kind); }, 0);
         m_deck.OfferOwned(owned);
     }
-    if (SideDeck::ShouldRestore(store.SidedeckSaveMode(), state.GameMode, store.SidedeckCard(0))) {
+    const std::int16_t saveMode = ReadOr(
+        Procedure, [&] { return store.SidedeckSaveMode(); }, 0);
+    if (SideDeck::ShouldRestore(saveMode, state.GameMode, store.SidedeckCard(0))) {
         SideDeck::Kinds saved{};
         for (int slot = 0; slot < SideDeck::SlotCount; ++slot)
             saved[static_cast<std::size_t>(slot)] = store.SidedeckCard(slot);

@@ -2,15 +2,14 @@
 
 #include "profile/ProgramSupportLibrary.h"
 #include "profile/clsStore.h"
-#include "rules/GameError.h"
 #include "shell/Ports.h"
+#include "shell/ReadOr.h"
 #include "sound/StreamMusicPlayer.h"
 #include "sound/SupportSoundBank.h"
 
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
-#include <stdexcept>
 
 namespace {
 
@@ -104,13 +103,8 @@ namespace {
 // The chosen track as stored. The checksum does not cover it, so another tool may have written
 // a number that no track has; that is reported and the game goes on without music.
 int StoredTrack() {
-    try {
-        return clsStore::instance().MusicFile();
-    } catch (const std::overflow_error& e) {
-        ReportError(GameError::OverflowNumber, QStringLiteral("StartMusic"),
-                    QString::fromUtf8(e.what()));
-        return -1;
-    }
+    return ReadOr(
+        "StartMusic", [] { return clsStore::instance().MusicFile(); }, -1);
 }
 } // namespace
 

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
+#include <set>
 
 namespace {
 class CampaignWindowTest : public CampaignFixture {
@@ -101,4 +102,31 @@ TEST_F(CampaignWindowTest, TheStripScrollsByKeysAndWheelAndTradesUpdateTheLabels
     EXPECT_EQ(text(trade, "lblNumberOf"), QStringLiteral("2"));
     EXPECT_TRUE(buy->isEnabled()); // eleven cards owned now
 }
+// Without a mouse: Tab reaches every place of the strip and Space or Enter selects its kind.
+TEST_F(CampaignWindowTest, TheStripIsReachedAndChosenByKeyboard) {
+    clsPlayer::instance().setCredits(100);
+    frmTrade trade;
+    trade.show();
+    QApplication::setActiveWindow(&trade);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&trade));
+    std::set<QString> reached;
+    for (int step = 0; step < 12; ++step) {
+        QWidget* focused = QApplication::focusWidget();
+        if (focused && focused->objectName().startsWith(QStringLiteral("imgCard")))
+            reached.insert(focused->objectName());
+        QTest::keyClick(focused ? focused : &trade, Qt::Key_Tab);
+    }
+    EXPECT_EQ(reached.size(), static_cast<std::size_t>(TradeModel::SlotCount));
+    QWidget* third = child<QWidget>(trade, "imgCard2");
+    third->setFocus();
+    const int before = trade.model().SelectedSlot();
+    QTest::keyClick(third, Qt::Key_Space);
+    EXPECT_EQ(trade.model().SelectedSlot(), 2);
+    QWidget* fourth = child<QWidget>(trade, "imgCard3");
+    fourth->setFocus();
+    QTest::keyClick(fourth, Qt::Key_Return);
+    EXPECT_EQ(trade.model().SelectedSlot(), 3);
+    EXPECT_NE(before, 3);
+}
+
 } // namespace

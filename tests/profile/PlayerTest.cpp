@@ -1,5 +1,6 @@
 #include "ProfileFixture.h"
 #include "profile/clsPlayer.h"
+#include "rules/GameError.h"
 
 #include <climits>
 #include <functional>
@@ -174,7 +175,7 @@ TEST_F(PlayerTest, StoredValuesOutsideThePropertyTypeAreOverflowErrors) {
     };
     for (const auto& [store, read] : cases) {
         store();
-        EXPECT_THROW(read(), std::overflow_error);
+        EXPECT_THROW(read(), GameError);
     }
     UserData().Card[3] = 255;
     EXPECT_EQ(player.Card(3), 255);

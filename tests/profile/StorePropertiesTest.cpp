@@ -1,4 +1,5 @@
 #include "ProfileFixture.h"
+#include "rules/GameError.h"
 
 #include <functional>
 #include <stdexcept>
@@ -63,8 +64,8 @@ TEST_F(StorePropertiesTest, TextsAreCutToTheirFieldAndReadWithoutPadding) {
 TEST_F(StorePropertiesTest, NumbersOutsideTheirPropertyTypeAreOverflowErrors) {
     UserData().MusicFile = 40000;
     UserData().SidedeckSaveMode = -40000;
-    EXPECT_THROW(store.MusicFile(), std::overflow_error);
-    EXPECT_THROW(store.SidedeckSaveMode(), std::overflow_error);
+    EXPECT_THROW(store.MusicFile(), GameError);
+    EXPECT_THROW(store.SidedeckSaveMode(), GameError);
     UserData().MusicFile = -1;
     EXPECT_EQ(store.MusicFile(), -1);
 }

@@ -39,6 +39,7 @@ class ControlsTest : public ShellFixture {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
+        clsLanguage::instance().setsClose(QStringLiteral("Schlie\u00DFen"));
         button = new ctlButton(&window);
         toolbox = new ctlToolbox(&window);
         window.show();
@@ -110,6 +111,14 @@ TEST_F(ControlsTest, ToolboxIsACloseOrMinimiseButtonThatClicksWithSound) {
     QTest::mouseClick(toolbox, Qt::LeftButton);
     EXPECT_EQ(clicks.count(), 1);
     EXPECT_EQ(countOf(ClickSound), 1);
+}
+
+// The caption bar speaks the player's language: the close button is named by its Close text.
+TEST_F(ControlsTest, TheCloseButtonIsNamedInThePlayersLanguage) {
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(toolbox)->text(QAccessible::Name),
+              QStringLiteral("Schlie\u00DFen"));
+    toolbox->setMinButton(true);
+    EXPECT_NE(toolbox->text(), QStringLiteral("Minimize"));
 }
 
 TEST_F(ControlsTest, AssistiveToolsFindThemAsNamedButtons) {

@@ -73,6 +73,19 @@ TEST_F(MessageBoxTest, WidthStaysAtDesignGrowsWithTextAndStopsAt500) {
     });
 }
 
+// A two-line message is as wide as its longer line, not as both lines laid end to end.
+TEST_F(MessageBoxTest, ATwoLineMessageIsMeasuredByItsLongerLine) {
+    QString line;
+    withBox(QStringLiteral("x"), {}, {}, [&line](const OpenBox& b) {
+        while (textWidth(b, line) + 2 * frmMessage::Margin <= frmMessage::DesignWidth + 20)
+            line += QStringLiteral("word ");
+    });
+    const QString twoLines = line + QLatin1Char('\n') + QStringLiteral("/short");
+    withBox(twoLines, {}, {}, [&line](const OpenBox& b) {
+        EXPECT_EQ(b.box->width(), textWidth(b, line) + 2 * frmMessage::Margin);
+    });
+}
+
 TEST_F(MessageBoxTest, SingleButtonIsCentredAndEmptyCaptionMeansOk) {
     withBox(QStringLiteral("Hello"), {}, {}, [](const OpenBox& b) {
         EXPECT_EQ(b.first->Caption(), QStringLiteral("Okay"));

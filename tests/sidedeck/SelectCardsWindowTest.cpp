@@ -8,6 +8,7 @@
 #include "shell/Ports.h"
 #include "sidedeck/frmSelectCards.h"
 
+#include <QEnterEvent>
 #include <QTest>
 
 namespace {
@@ -50,6 +51,21 @@ TEST_F(SelectCardsWindowTest, ClicksMoveCardsBetweenTheKindsAndTheSlots) {
     EXPECT_EQ(slot(3)->Face(), -1);
     EXPECT_EQ(kind(0)->Caption(), QStringLiteral("1"));
     EXPECT_EQ(kind(0)->Face(), CardFace::Plus);
+}
+
+// The pointer going from Play onto a card takes Play's hover look away, as the background does.
+TEST_F(SelectCardsWindowTest, ThePointerOnACardResetsTheButtons) {
+    GameState::instance().GameMode = GameState::SingleGame;
+    window = std::make_unique<frmSelectCards>();
+    auto* play = window->findChild<PlateButton*>(QStringLiteral("lblButton0"));
+    for (QWidget* card : {static_cast<QWidget*>(kind(4)), static_cast<QWidget*>(slot(2))}) {
+        QEnterEvent onPlay(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QCoreApplication::sendEvent(play, &onPlay);
+        ASSERT_TRUE(play->Highlighted());
+        QEnterEvent onCard(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QCoreApplication::sendEvent(card, &onCard);
+        EXPECT_FALSE(play->Highlighted()) << card->objectName().toStdString();
+    }
 }
 
 TEST_F(SelectCardsWindowTest, NineCardsAreRefusedWithNothingSaved) {

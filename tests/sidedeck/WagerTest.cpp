@@ -7,6 +7,7 @@
 #include "rules/GameState.h"
 #include "shell/ctlButton.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -124,6 +125,22 @@ TEST_F(WagerWindowTest, EnterStoresTheAmountLikeTheButtonAndLettersAreDropped) {
     ASSERT_EQ(stored.count(), 1);
     EXPECT_EQ(stored.at(0).at(0).toInt(), 42);
     EXPECT_EQ(window->result(), QDialog::Accepted);
+}
+
+// Tab arrives as a typed tab character; it still moves on, both ways, and types nothing.
+TEST_F(WagerWindowTest, TabLeavesTheAmountBoxBothWays) {
+    campaign(120, 400);
+    open();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        text()->setFocus();
+        ASSERT_TRUE(text()->hasFocus());
+        QTest::keyClick(text(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_FALSE(text()->hasFocus()) << key;
+        EXPECT_EQ(text()->text(), QStringLiteral("75"));
+    }
 }
 
 TEST_F(WagerWindowTest, EndButtonLeavesWithoutAWager) {
