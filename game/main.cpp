@@ -1,4 +1,5 @@
 #include "campaign/frmCampaign.h"
+#include "multiplayer/MultiplayerSession.h"
 #include "online/UserGuide.h"
 #include "online/frmSettings.h"
 #include "online/frmUpdate.h"
@@ -22,6 +23,8 @@ int main(int argc, char** argv) {
     frmMain::setOpener(frmMain::Screen::Update, &frmUpdate::Open);
     frmMain::setOpener(frmMain::Screen::UserGuide, &UserGuide::Open);
     frmMain menu;
+    MultiplayerSession multiplayer;
+    multiplayer.Install(menu);
     if (!menu.Load())
         return 0;
     menu.show();

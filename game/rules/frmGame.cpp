@@ -209,8 +209,16 @@ void frmGame::ReportMatch(int win) {
     modOnline::UploadStats(win);
 }
 
-void frmGame::AddChatLine(const QString& line, int) {
-    m_chat->AddChatLine(line);
+void frmGame::AddChatLine(const QString& line, int type) {
+    m_chat->AddChatLine(line, type);
+}
+
+void frmGame::Hold(const std::function<void(GameTable&)>& action) {
+    Run([&] { action(m_table); });
+}
+
+void frmGame::ShowConnectionState(const QString& text) {
+    m_chat->ShowState(text);
 }
 
 void frmGame::SlotChanged(int slot) {
@@ -257,6 +265,7 @@ void frmGame::OpponentHandCardHidden(int index) {
 
 void frmGame::CloseTable() {
     m_closed = true;
+    Q_EMIT tableClosed();
     if (openTable() == this)
         openTable() = nullptr;
     hide();

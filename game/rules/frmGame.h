@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class CardView;
 class ChatStrip;
@@ -32,11 +33,20 @@ public:
     // shown are made once it is.
     void StartMatch();
     const GameTable& table() const { return m_table; }
+    // The other program's moves reach the match through here, like the window's own clicks: the
+    // window outlives whatever the action waits for.
+    void Hold(const std::function<void(GameTable&)>& action);
+    // The connection state text of the chat strip.
+    void ShowConnectionState(const QString& text);
     // Set while a button or control shows its highlight: no second one until it is cleared.
     bool HighlightFlag() const;
 
     // The table's pauses are multiplied by this (tests shorten them; 1 in the program).
     static void setWaitScale(double scale);
+
+Q_SIGNALS:
+    // The match at this table is over or abandoned (in multiplayer the connection ends).
+    void tableClosed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
