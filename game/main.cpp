@@ -1,3 +1,4 @@
+#include "multiplayer/MultiplayerSession.h"
 #include "shell/ScreenCoordinator.h"
 #include "shell/modShell.h"
 #include "sound/modSoundSystem.h"
@@ -11,6 +12,8 @@ int main(int argc, char** argv) {
     modSoundSystem::PrepareSound();
     ScreenCoordinator screens;
     modShell::LoadProgramFont(QCoreApplication::applicationDirPath());
+    MultiplayerSession multiplayer;
+    multiplayer.Install(screens);
     if (!screens.Start())
         return 0;
     return app.exec();

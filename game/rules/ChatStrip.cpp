@@ -1,5 +1,6 @@
 #include "rules/ChatStrip.h"
 
+#include "multiplayer/ctlChatBox.h"
 #include "profile/clsLanguage.h"
 #include "profile/clsPlayer.h"
 #include "profile/clsStore.h"
@@ -11,24 +12,26 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
-namespace {} // namespace
+namespace {
+constexpr int InformationLine = 0;
+constexpr int OwnLine = 1;
+// Leaves room for the name in front: a whole chat line always fits one protocol line.
+constexpr int MaxMessage = 300;
+} // namespace
 
 ChatStrip::ChatStrip(QWidget* table)
-    : QObject(table), chbChat(new QPlainTextEdit(table)),
+    : QObject(table), chbChat(new ctlChatBox(table)),
       txtState(MakeTableLabel(table, QStringLiteral("txtState"), {520, 776}, 388, 9)),
       txtMessage(new QLineEdit(table)) {
-    chbChat->setObjectName(QStringLiteral("chbChat"));
-    chbChat->setReadOnly(true);
-    chbChat->setGeometry(36, 776, 468, 112);
+    chbChat->move(36, 780);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
     txtMessage->setGeometry(520, 796, 388, 24);
     txtMessage->setEnabled(GameState::instance().isMultiplayer());
     const QString field = QStringLiteral("color: rgb(173, 173, 151); background: rgb(14, 12, 10); "
                                          "border: 1px solid rgb(96, 78, 30);");
-    chbChat->setStyleSheet(field);
     txtMessage->setStyleSheet(field);
+    txtMessage->setMaxLength(MaxMessage);
     connect(txtMessage, &QLineEdit::returnPressed, this, &ChatStrip::Send);
 }
 
@@ -36,7 +39,8 @@ void ChatStrip::TextsOnLoad() {
     const clsLanguage& t = clsLanguage::instance();
     txtState->setText(t.state() + QStringLiteral(": ") + t.SckConnect());
     txtMessage->setAccessibleName(t.sSend());
-    AddChatLine(QStringLiteral("Quelta Brovel Online - v") + clsStore::instance().Version());
+    AddChatLine(QStringLiteral("Quelta Brovel Online - v") + clsStore::instance().Version(),
+                InformationLine);
 }
 
 void ChatStrip::setShown(bool shown) {
@@ -45,8 +49,12 @@ void ChatStrip::setShown(bool shown) {
     txtMessage->setVisible(shown);
 }
 
-void ChatStrip::AddChatLine(const QString& line) {
-    chbChat->appendPlainText(line);
+void ChatStrip::AddChatLine(const QString& line, int type) {
+    chbChat->AddLine(type, line);
+}
+
+void ChatStrip::ShowState(const QString& text) {
+    txtState->setText(text);
 }
 
 void ChatStrip::Send() {
@@ -59,6 +67,6 @@ void ChatStrip::Send() {
     modSoundSystem::PlaySound(SoundEffect::Click);
     const QString line =
         QLatin1Char('[') + clsPlayer::instance().Name() + QStringLiteral("] ") + text;
-    AddChatLine(line);
+    AddChatLine(line, OwnLine);
     Q_EMIT Sent(line);
 }

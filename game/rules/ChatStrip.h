@@ -4,7 +4,7 @@
 
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
+class ctlChatBox;
 class QWidget;
 
 // The strip below the game table: the chat box, the connection state and the message input.
@@ -18,7 +18,10 @@ public:
     void TextsOnLoad();
     // The strip lies below the window outside multiplayer: hidden there, it is out of reach.
     void setShown(bool shown);
-    void AddChatLine(const QString& line);
+    // Type 0 information, 1 the player's own line, 2 the other player's.
+    void AddChatLine(const QString& line, int type);
+    // The connection state text beside the chat box.
+    void ShowState(const QString& text);
     // Sends what the input holds: an empty input is refused with a message, anything else is
     // written into the chat box under the player's name and announced.
     void Send();
@@ -28,7 +31,7 @@ Q_SIGNALS:
     void Sent(const QString& line);
 
 private:
-    QPlainTextEdit* chbChat;
+    ctlChatBox* chbChat;
     QLabel* txtState;
     QLineEdit* txtMessage;
 };

@@ -16,6 +16,8 @@ struct GameState {
     bool IsHost = false;
     bool HostBegins = false;
     bool LocalReady = false;
+    // A multiplayer match was decided: the connection closing now is its normal end.
+    bool MatchOver = false;
     bool LocalSetDone = false;
     bool RemoteSetDone = false;
 

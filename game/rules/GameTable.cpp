@@ -67,8 +67,10 @@ void GameTable::ButtonClick(int index) {
 void GameTable::EndTurn() {
     m_view.TurnEnded();
     m_peer.EndedTurn();
-    if (GameState::instance().isClient())
+    if (GameState::instance().isClient()) {
+        ActionSent();
         return;
+    }
     FollowResult(m_rules.EvaluateSet(), 0);
 }
 
@@ -77,9 +79,19 @@ void GameTable::StandUp() {
     m_view.SideStands(0);
     m_rules.SetCardsDimmed(0, TableModel::SideSlots - 1, true);
     m_peer.Stood();
-    if (GameState::instance().isClient())
+    if (GameState::instance().isClient()) {
+        ActionSent();
         return;
+    }
     FollowResult(m_rules.EvaluateSet(), 0);
+}
+
+// A client's End Turn or Stand is its last action until the host gives the turn again: a second
+// click, or the automatic stand at 20 after End Turn, must not send a second one.
+void GameTable::ActionSent() {
+    clsPlayer& player = clsPlayer::instance();
+    player.CanAct = player.CanPlayCard = false;
+    m_view.ButtonsInactive();
 }
 
 int GameTable::NextMover(modGameSystem::SetResult result, int moved) {

@@ -30,12 +30,13 @@ void MatchSettlement::EndMatch(int winner) {
 }
 
 void MatchSettlement::AnnounceMatch(int winner) {
-    const GameState& state = GameState::instance();
+    GameState& state = GameState::instance();
     if (!state.isMultiplayer())
         return;
     const QString name =
         winner == 0 ? clsPlayer::instance().Name() : clsOpponent::instance().Name();
     m_table.view().AddChatLine(name + QLatin1Char(' ') + clsLanguage::instance().HasWonMatch(), 0);
+    state.MatchOver = true;
     if (state.IsHost)
         m_table.peer().ResultDecided(winner);
 }

@@ -260,8 +260,16 @@ void frmGame::ReportMatch(int win) {
     modOnline::UploadStats(win);
 }
 
-void frmGame::AddChatLine(const QString& line, int) {
-    m_chat->AddChatLine(line);
+void frmGame::AddChatLine(const QString& line, int type) {
+    m_chat->AddChatLine(line, type);
+}
+
+void frmGame::Hold(const std::function<void(GameTable&)>& action) {
+    Run([&] { action(m_table); });
+}
+
+void frmGame::ShowConnectionState(const QString& text) {
+    m_chat->ShowState(text);
 }
 
 void frmGame::SlotChanged(int slot) {

@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class CardView;
 class ChatStrip;
@@ -34,6 +35,11 @@ public:
     // The player confirmed the quit question: the match is abandoned and the table closes.
     void Abandon();
     const GameTable& table() const { return m_table; }
+    // The other program's moves reach the match through here, like the window's own clicks: the
+    // window outlives whatever the action waits for.
+    void Hold(const std::function<void(GameTable&)>& action);
+    // The connection state text of the chat strip.
+    void ShowConnectionState(const QString& text);
     // Set while a button or control shows its highlight: no second one until it is cleared.
     bool HighlightFlag() const;
 
