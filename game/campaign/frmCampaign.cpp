@@ -1,9 +1,9 @@
 #include "campaign/frmCampaign.h"
 
 #include "campaign/CampaignBoard.h"
-#include "campaign/CampaignLabel.h"
 #include "campaign/PortraitPainter.h"
 #include "campaign/frmTrade.h"
+#include "shell/WindowLabel.h"
 #include "shell/ctlButton.h"
 #include "shell/modWindow.h"
 #include "sidedeck/frmSelectCards.h"
@@ -50,7 +50,7 @@ frmCampaign::frmCampaign(QWidget* parent)
 }
 
 QLabel* frmCampaign::makeLabel(const QString& name, const QRect& place, int pointSize) {
-    return MakeCampaignLabel(this, name, place, pointSize);
+    return MakeWindowLabel(this, name, place, pointSize);
 }
 
 void frmCampaign::layOut() {

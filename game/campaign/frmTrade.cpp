@@ -1,10 +1,10 @@
 #include "campaign/frmTrade.h"
 
 #include "campaign/CampaignBoard.h"
-#include "campaign/CampaignLabel.h"
 #include "campaign/TradeScrollBar.h"
 #include "campaign/TradeSlot.h"
 #include "profile/clsLanguage.h"
+#include "shell/WindowLabel.h"
 #include "shell/ctlButton.h"
 #include "sound/SoundEffect.h"
 #include "sound/modSoundSystem.h"
@@ -61,7 +61,7 @@ frmTrade::frmTrade(QWidget* parent)
 
 // Details may run over several lines, from the top of their place.
 QLabel* frmTrade::makeLabel(const QString& name, const QRect& place, int pointSize) {
-    QLabel* label = MakeCampaignLabel(this, name, place, pointSize);
+    QLabel* label = MakeWindowLabel(this, name, place, pointSize);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;

@@ -1,12 +1,12 @@
 #include "campaign/frmWager.h"
 
-#include "campaign/CampaignLabel.h"
 #include "campaign/WagerRules.h"
 #include "opponent/clsOpponent.h"
 #include "profile/clsLanguage.h"
 #include "profile/clsPlayer.h"
 #include "rules/GameState.h"
 #include "shell/Look.h"
+#include "shell/WindowLabel.h"
 #include "shell/ctlButton.h"
 
 #include <QKeyEvent>
@@ -44,7 +44,7 @@ frmWager::frmWager(QWidget* parent)
 }
 
 QLabel* frmWager::makeLabel(const QString& name, int top) {
-    return MakeCampaignLabel(this, name, QRect(Margin, top, WindowWidth - 2 * Margin, 18), 9);
+    return MakeWindowLabel(this, name, QRect(Margin, top, WindowWidth - 2 * Margin, 18), 9);
 }
 
 void frmWager::fillTexts() {

@@ -1,13 +1,13 @@
 #include "online/frmSettings.h"
 
 #include "Md5.h"
-#include "campaign/CampaignLabel.h"
 #include "online/modOnline.h"
 #include "profile/clsLanguage.h"
 #include "profile/clsPlayer.h"
 #include "profile/clsStore.h"
 #include "shell/Look.h"
 #include "shell/Ports.h"
+#include "shell/WindowLabel.h"
 #include "shell/ctlButton.h"
 #include "shell/frmMain.h"
 #include "shell/modWindow.h"
@@ -95,7 +95,7 @@ QLabel* frmSettings::makeLabel(const QString& name, const QString& text, int row
                         : column == 0
                             ? QRect(Margin, FirstRow + row * RowStep, BoxColumn - Margin, RowHeight)
                             : QRect(BoxColumn + 78, FirstRow + row * RowStep, 100, RowHeight);
-    QLabel* label = MakeCampaignLabel(this, name, place, row < 0 ? 16 : 9);
+    QLabel* label = MakeWindowLabel(this, name, place, row < 0 ? 16 : 9);
     label->setText(text);
     return label;
 }

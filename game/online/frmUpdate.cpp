@@ -1,12 +1,12 @@
 #include "online/frmUpdate.h"
 
-#include "campaign/CampaignLabel.h"
 #include "online/DownloadProgress.h"
 #include "online/ProgressBar.h"
 #include "online/UpdateDownload.h"
 #include "online/modOnline.h"
 #include "profile/clsLanguage.h"
 #include "profile/clsStore.h"
+#include "shell/WindowLabel.h"
 #include "shell/ctlButton.h"
 #include "shell/modWindow.h"
 
@@ -59,7 +59,7 @@ frmUpdate::frmUpdate(QWidget* parent)
 frmUpdate::~frmUpdate() = default;
 
 QLabel* frmUpdate::makeLabel(const QString& name, const QString& text, int pointSize) {
-    QLabel* label = MakeCampaignLabel(this, name, QRect(), pointSize);
+    QLabel* label = MakeWindowLabel(this, name, QRect(), pointSize);
     label->setText(text);
     return label;
 }

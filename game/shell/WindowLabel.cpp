@@ -1,10 +1,10 @@
-#include "campaign/CampaignLabel.h"
+#include "shell/WindowLabel.h"
 
 #include "shell/Look.h"
 
 #include <QLabel>
 
-QLabel* MakeCampaignLabel(QWidget* parent, const QString& name, const QRect& place, int pointSize) {
+QLabel* MakeWindowLabel(QWidget* parent, const QString& name, const QRect& place, int pointSize) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
