@@ -23,12 +23,17 @@ bool HttpListener::process_and_close_socket(socket_t sock) {
     SocketConnection connection(sock, seconds(read_timeout_sec_), seconds(write_timeout_sec_));
     serveWhile(connection, [&] {
         // A request that did not arrive in time ends the connection: its rest is unreadable.
-        return is_running() && !connection.TimedOut() &&
-               connection.AwaitRequest(seconds(keep_alive_timeout_sec_));
+        return !connection.TimedOut() && connection.AwaitRequest(seconds(keep_alive_timeout_sec_),
+                                                                 [this] { return listening(); });
     });
     shutdown(sock, SHUT_RDWR);
     close(sock);
     return true;
+}
+
+// Stop() closes the listening socket first; the library ends its own loop only later.
+bool HttpListener::listening() const {
+    return svr_sock_ != INVALID_SOCKET;
 }
 
 void HttpListener::serveWhile(httplib::Stream& stream, const std::function<bool()>& nextRequest) {

@@ -17,6 +17,7 @@ public:
 
 private:
     bool process_and_close_socket(socket_t sock) override;
+    bool listening() const;
     // Answers requests while nextRequest() finds another one coming.
     void serveWhile(httplib::Stream& stream, const std::function<bool()>& nextRequest);
 };

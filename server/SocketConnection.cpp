@@ -31,11 +31,21 @@ SocketConnection::SocketConnection(socket_t socket, Clock::duration readTimeout,
       m_deadline(Clock::now() + readTimeout) {
 }
 
-bool SocketConnection::AwaitRequest(Clock::duration idle) {
-    if (!ready(POLLIN, idle))
-        return false;
-    m_deadline = Clock::now() + m_readTimeout;
-    return true;
+// Looks up from the wait often enough that a server asked to stop need not sit out its idle
+// connections.
+bool SocketConnection::AwaitRequest(Clock::duration idle, const std::function<bool()>& serving) {
+    constexpr Clock::duration Glance = Milliseconds(100);
+    const Clock::time_point end = Clock::now() + idle;
+    while (serving()) {
+        const Clock::duration left = end - Clock::now();
+        if (left <= Clock::duration::zero())
+            return false;
+        if (ready(POLLIN, std::min(left, Glance))) {
+            m_deadline = Clock::now() + m_readTimeout;
+            return true;
+        }
+    }
+    return false;
 }
 
 bool SocketConnection::ready(short events, Clock::duration wait) const {

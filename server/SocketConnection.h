@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <httplib.h>
 
 // One accepted connection of the master server as the listener reads and writes it. Each single
@@ -14,8 +15,8 @@ public:
     SocketConnection(socket_t socket, Clock::duration readTimeout, Clock::duration writeTimeout);
 
     // Waits at most idle for the first byte of the next request and starts its deadline; false
-    // when none came (the client went away or stayed silent).
-    bool AwaitRequest(Clock::duration idle);
+    // when none came (the client went away or stayed silent) or serving() turned false.
+    bool AwaitRequest(Clock::duration idle, const std::function<bool()>& serving);
     // Whether a read ran out of time.
     bool TimedOut() const { return m_timedOut; }
 

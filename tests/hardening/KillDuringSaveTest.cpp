@@ -24,6 +24,10 @@ struct Saver {
     UserDataRecord::Bytes (*record)(int which);
 };
 
+void PrintTo(const Saver& saver, std::ostream* out) {
+    *out << saver.name;
+}
+
 const Saver Savers[] = {
     {"Game", QB_SAVE_LOOP, saveRecord},
     {"Utility", QB_UTILITY_SAVE_LOOP, utilityRecord},

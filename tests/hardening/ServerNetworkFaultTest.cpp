@@ -176,6 +176,14 @@ TEST_P(ServerNetworkFaultTest, FloodOfConnectionsLeavesTheServerAnsweringOthers)
     EXPECT_TRUE(server->Running());
 }
 
+TEST_P(ServerNetworkFaultTest, SilentConnectionsDoNotHoldUpTheServersEnd) {
+    const auto silent = connections(100);
+    expectPromptAnswer("with 100 silent connections open");
+    const Clock::time_point start = Clock::now();
+    EXPECT_EQ(server->Stop(), 0);
+    EXPECT_LT(Clock::now() - start, seconds(2));
+}
+
 TEST_P(ServerNetworkFaultTest, RequestsCutOffMidwayHarmNothing) {
     const std::string requests[] = {
         "GET /stats.php?mode=check&id=4",

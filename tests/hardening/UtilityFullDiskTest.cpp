@@ -19,6 +19,10 @@ struct SavingTask {
     QString (*run)(UtilityModel& model, const QString& backupFile);
 };
 
+void PrintTo(const SavingTask& task, std::ostream* out) {
+    *out << task.name;
+}
+
 ResetChoices everything() {
     ResetChoices all;
     all.fill(true);
