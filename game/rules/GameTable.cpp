@@ -66,20 +66,24 @@ void GameTable::ButtonClick(int index) {
 
 void GameTable::EndTurn() {
     m_view.TurnEnded();
+    const auto serial = m_serial;
     m_peer.EndedTurn();
-    if (GameState::instance().isClient())
-        return;
-    FollowResult(m_rules.EvaluateSet(), 0);
+    EvaluateOwnMove(serial);
 }
 
 void GameTable::StandUp() {
     clsPlayer::instance().Stand = true;
     m_view.SideStands(0);
     m_rules.SetCardsDimmed(0, TableModel::SideSlots - 1, true);
+    const auto serial = m_serial;
     m_peer.Stood();
-    if (GameState::instance().isClient())
-        return;
-    FollowResult(m_rules.EvaluateSet(), 0);
+    EvaluateOwnMove(serial);
+}
+
+// Telling the other program may have let anything happen: the move goes on only in its own set.
+void GameTable::EvaluateOwnMove(std::uint32_t serial) {
+    if (!GameState::instance().isClient() && IsCurrent(serial))
+        FollowResult(m_rules.EvaluateSet(), 0);
 }
 
 int GameTable::NextMover(modGameSystem::SetResult result, int moved) {
@@ -222,8 +226,11 @@ void GameTable::PlayerChange(int side) {
     else
         m_view.ButtonsInactive();
     const GameState& state = GameState::instance();
+    const auto serial = m_serial;
     if (state.isHost())
         m_peer.TurnGiven(side);
+    if (!IsCurrent(serial))
+        return;
     const bool stands = toPlayer ? player.Stand : clsOpponent::instance().Stand;
     const bool deals = toPlayer ? !state.isClient() : state.isHost();
     if (deals && !stands)

@@ -93,6 +93,7 @@ public:
 private:
     void EndTurn();
     void StandUp();
+    void EvaluateOwnMove(std::uint32_t serial);
     void FollowResult(modGameSystem::SetResult result, int moved);
     void RemoteMoveEnded();
     void LetComputerMove();

@@ -7,6 +7,7 @@
 #include "online/frmUpdate.h"
 #include "profile/clsLanguage.h"
 #include "profile/clsStore.h"
+#include "shell/ScreenCoordinator.h"
 #include "shell/modShell.h"
 
 #include <QApplication>
@@ -16,7 +17,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc != 2)
         return 2;
-    modShell::InstallShellPorts();
+    ScreenCoordinator screens; // the program's message box and end
     modShell::LoadProgramFont(QStringLiteral(QB_BIN_DIR));
     clsStore& store = clsStore::instance();
     store.setFileAccess(std::make_unique<MemoryRecordFile>());
