@@ -66,32 +66,33 @@ void GameTable::ButtonClick(int index) {
 
 void GameTable::EndTurn() {
     m_view.TurnEnded();
-    m_peer.EndedTurn();
-    if (GameState::instance().isClient()) {
-        ActionSent();
-        return;
-    }
-    FollowResult(m_rules.EvaluateSet(), 0);
+    TellOwnMove(&TablePeer::EndedTurn);
 }
 
 void GameTable::StandUp() {
     clsPlayer::instance().Stand = true;
     m_view.SideStands(0);
     m_rules.SetCardsDimmed(0, TableModel::SideSlots - 1, true);
-    m_peer.Stood();
-    if (GameState::instance().isClient()) {
-        ActionSent();
-        return;
-    }
-    FollowResult(m_rules.EvaluateSet(), 0);
+    TellOwnMove(&TablePeer::Stood);
 }
 
 // A client's End Turn or Stand is its last action until the host gives the turn again: a second
-// click, or the automatic stand at 20 after End Turn, must not send a second one.
-void GameTable::ActionSent() {
-    clsPlayer& player = clsPlayer::instance();
-    player.CanAct = player.CanPlayCard = false;
-    m_view.ButtonsInactive();
+// click, or the automatic stand at 20 after End Turn, must not send a second one. It is spent
+// before the move is told, because the host's answer can arrive while the move is being sent.
+// Telling the other program may have let anything happen: the host's move goes on only in its
+// own set.
+void GameTable::TellOwnMove(void (TablePeer::*tell)()) {
+    if (GameState::instance().isClient()) {
+        clsPlayer& player = clsPlayer::instance();
+        player.CanAct = player.CanPlayCard = false;
+        m_view.ButtonsInactive();
+        (m_peer.*tell)();
+        return;
+    }
+    const auto serial = m_serial;
+    (m_peer.*tell)();
+    if (IsCurrent(serial))
+        FollowResult(m_rules.EvaluateSet(), 0);
 }
 
 int GameTable::NextMover(modGameSystem::SetResult result, int moved) {
@@ -234,8 +235,11 @@ void GameTable::PlayerChange(int side) {
     else
         m_view.ButtonsInactive();
     const GameState& state = GameState::instance();
+    const auto serial = m_serial;
     if (state.isHost())
         m_peer.TurnGiven(side);
+    if (!IsCurrent(serial))
+        return;
     const bool stands = toPlayer ? player.Stand : clsOpponent::instance().Stand;
     const bool deals = toPlayer ? !state.isClient() : state.isHost();
     if (deals && !stands)

@@ -93,7 +93,7 @@ public:
 private:
     void EndTurn();
     void StandUp();
-    void ActionSent();
+    void TellOwnMove(void (TablePeer::*tell)());
     void FollowResult(modGameSystem::SetResult result, int moved);
     void RemoteMoveEnded();
     void LetComputerMove();

@@ -37,7 +37,10 @@ void modGameSystem::DealCard(int side) {
         return; // a full row is never dealt to: its ninth card has decided the set
     m_table.effects().PlaySound(SoundEffect::Deal);
     const CardText text = CardText::fromNumber(clsCardPool::instance().GetCard(), false);
+    const auto serial = m_table.SetSerial();
     m_table.peer().CardPlaced(side, CardFace::MainDeck, text);
+    if (!m_table.IsCurrent(serial))
+        return;
     state.LastCardSide = side;
     m_table.model().setFace(slot, CardFace::MainDeck);
     m_table.model().setText(slot, text);

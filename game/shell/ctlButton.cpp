@@ -28,16 +28,6 @@ void ctlButton::setFontSize(std::int16_t size) {
     setFont(f);
 }
 
-QString ctlButton::FontName() const {
-    return font().family();
-}
-
-void ctlButton::setFontName(const QString& name) {
-    QFont f = font();
-    f.setFamily(name);
-    setFont(f);
-}
-
 QColor ctlButton::LookColour() const {
     if (!isEnabled())
         return Look::Gray;

@@ -17,8 +17,6 @@ public:
     void setCaption(const QString& caption);
     std::int16_t FontSize() const;
     void setFontSize(std::int16_t size);
-    QString FontName() const;
-    void setFontName(const QString& name);
 
     // The colour of the caption and frame in the current look.
     QColor LookColour() const;

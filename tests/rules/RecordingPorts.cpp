@@ -3,11 +3,19 @@
 void RecordingPorts::Wait(int ms) {
     waits.push_back(ms);
     if (duringWait)
-        duringWait(ms);
+        duringWait(Blocking::Pause);
 }
 
 void RecordingPorts::ShowMessage(const QString& message, const QString&, const QString&) {
     messages.push_back(message);
+    if (duringWait)
+        duringWait(Blocking::Message);
+}
+
+void RecordingPorts::tell(std::string line) {
+    told.push_back(std::move(line));
+    if (duringWait)
+        duringWait(Blocking::Send);
 }
 
 void RecordingPorts::CardPlaced(int side, int face, const CardText& text) {

@@ -36,8 +36,11 @@ public:
     std::vector<std::pair<int, std::string>> slotTexts;
     int closed = 0;
     int reopened = 0;
-    // Runs inside every wait, as window events would.
-    std::function<void(int)> duringWait;
+    // The three kinds of call that keep window events running while they block: the pause, the
+    // message box and a line sent to the other program.
+    enum class Blocking { Pause, Message, Send };
+    // Runs inside every such call, once it is recorded, as window events would.
+    std::function<void(Blocking)> duringWait;
 
     void Wait(int ms) override;
     void ShowMessage(const QString& message, const QString&, const QString&) override;
@@ -66,5 +69,5 @@ public:
     void SetEvaluated(int result) override { results.push_back(result); }
     void SideStands(int side) override { stands.push_back(side); }
     void ComputerDecided(const ComputerDecision& d) override { decisions.push_back(d); }
-    void tell(std::string line) { told.push_back(std::move(line)); }
+    void tell(std::string line);
 };
