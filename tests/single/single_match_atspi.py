@@ -12,6 +12,7 @@ import time
 import unittest
 
 from qbatspi import Session
+from qbgame import answer_boxes, message_box
 from qbrecord import LANGUAGE_FILE, default_record, put_text, write
 
 GAME = None
@@ -23,8 +24,9 @@ DECK = ["+1", "+2", "+3", "+4", "-1", "-2", "-3", "-4", "\u00b11", "\u00b12"]
 
 def texts_of(language):
     """The few texts the script looks for, from the game's own language file beside it."""
-    with open(os.path.join(os.path.dirname(GAME), language), encoding="utf-8") as f:
-        lines = f.read().split("\n")
+    # Language files are Windows-1252 text, one text a line.
+    with open(os.path.join(os.path.dirname(GAME), language), encoding="cp1252") as f:
+        lines = f.read().splitlines()
     return {"single": lines[5], "wager": lines[46], "play": lines[42], "ok": lines[0],
             "end turn": lines[25], "stand": lines[26], "hand": lines[11],
             "won": lines[65], "lost": lines[64]}
@@ -49,28 +51,21 @@ class SingleMatch(unittest.TestCase):
         write(os.path.join(folder, "User.dat"), record)
 
     def message_box(self):
-        # The message box is the window whose only label is its message, also its title.
-        for window in self.app.windows():
-            labels = window.find_all(role="label")
-            if len(labels) == 1 and labels[0].text == window.name and window.find(
-                    self.t["ok"], role="push button", timeout=0):
-                return window
-        return None
-
-    def answer_boxes(self):
-        """Closes every message box that is open, returning their texts."""
-        said = []
-        while True:
-            box = self.message_box()
-            if box is None:
-                return said
-            said.append(box.name)
-            box.find(self.t["ok"], role="push button").press()
-            self.app.wait_for(lambda: self.message_box() is None or
-                              self.message_box().name != said[-1] or len(said) > 50,
-                              what="the message box to close")
+        return message_box(self.app, self.t["ok"])
 
     def table_state(self):
+        """The table as two readings in a row agree on it: the tree is read piece by piece while
+        the game goes on, so a reading in the middle of a turn change is read again."""
+        for _ in range(50):
+            first, second = self.read_table(), self.read_table()
+            if first is None or second is None:
+                return None
+            if all(first[key] == second[key] for key in ("mine", "lights", "counts")):
+                return second
+            time.sleep(0.05)
+        self.fail("the table never held still")
+
+    def read_table(self):
         """Whose turn, both counts, and what the player may use, read from the tree."""
         end_turn = self.app.find(self.t["end turn"], role="push button", timeout=0)
         if end_turn is None:
@@ -101,10 +96,12 @@ class SingleMatch(unittest.TestCase):
         said = []
         deadline = time.monotonic() + 600
         shot_taken = False
-        while not any(m in (self.t["won"], self.t["lost"]) for m in said):
+        # The match's result opens its message, whatever follows it (the credits being gone).
+        ended = lambda m: m.splitlines()[0] in (self.t["won"], self.t["lost"])  # noqa: E731
+        while not any(ended(m) for m in said):
             self.assertLess(time.monotonic(), deadline, "the match never ended: %r" % said)
             self.assertTrue(self.app.running, self.session.log_of(self.app))
-            said += self.answer_boxes()
+            said += answer_boxes(self.app, self.t["ok"])
             state = self.table_state()
             if state is None or state["count"] is None:
                 time.sleep(0.1)
@@ -118,9 +115,14 @@ class SingleMatch(unittest.TestCase):
                     shot_taken = True
                 self.play_turn(state)
             else:
-                seen_theirs = seen_theirs or state["lights"] not in ([], ["\u25b6 " + PLAYER])
                 time.sleep(0.1)
+            # The opponent's count, read from the tree, shows that it has had its turns.
+            seen_theirs = seen_theirs or any(
+                count > 0 for name, count in state["counts"].items() if name != PLAYER)
         self.assertTrue(seen_mine and seen_theirs, "both sides had turns")
+        sets = [m for m in said if not ended(m)]
+        self.assertGreaterEqual(len(sets), 3, said)  # three sets at least, each announced
+        print("the match as the messages told it:", said)
         self.assertTrue(self.app.running)
 
     def play_turn(self, state):
