@@ -29,7 +29,7 @@ def texts_of(language):
         lines = f.read().splitlines()
     return {"single": lines[5], "wager": lines[46], "play": lines[42], "ok": lines[0],
             "end turn": lines[25], "stand": lines[26], "hand": lines[11],
-            "won": lines[65], "lost": lines[64]}
+            "won": lines[65], "lost": lines[64], "quit game": lines[27], "yes": lines[28]}
 
 
 class SingleMatch(unittest.TestCase):
@@ -79,7 +79,8 @@ class SingleMatch(unittest.TestCase):
         return {"mine": end_turn.enabled, "lights": lights, "count": counts.get(PLAYER),
                 "counts": counts, "hand": hand}
 
-    def test_a_whole_match_through_the_accessibility_tree(self):
+    def open_table(self):
+        """From the menu to the table: the wager as offered, ten cards, Play."""
         self.record_language()
         self.app = self.session.launch([GAME], env={
             "XDG_DATA_HOME": self.home.name, "HOME": self.home.name, "ALSOFT_DRIVERS": "null"})
@@ -90,8 +91,24 @@ class SingleMatch(unittest.TestCase):
             self.app.find(card, role="push button").press()
         self.app.find(role="push button", name_contains=": " + DECK[-1])  # the tenth slot
         self.app.find(self.t["play"], role="push button").press()
+        return self.app.find(self.t["end turn"], role="push button")
 
-        self.app.find(self.t["end turn"], role="push button")
+    def test_quitting_while_the_computer_moves_closes_the_table(self):
+        end_turn = self.open_table()
+        end_turn.wait(lambda c: c.enabled, what="the player's turn")
+        end_turn.press()
+        end_turn.wait(lambda c: not c.enabled, what="the computer's turn")
+        self.app.find(self.t["quit game"], role="push button").press()
+        self.app.find(self.t["yes"], role="push button").press()
+        self.app.find(self.t["single"], role="push button")  # the menu is back
+        self.app.wait_for(lambda: self.app.find(self.t["end turn"], role="push button",
+                                                timeout=0) is None, what="the table to close")
+        time.sleep(2)  # whatever the computer still had in hand is over by now
+        self.assertTrue(self.app.running, self.session.log_of(self.app))
+        self.assertIsNone(self.app.find(self.t["end turn"], role="push button", timeout=0))
+
+    def test_a_whole_match_through_the_accessibility_tree(self):
+        self.open_table()
         seen_mine = seen_theirs = False
         said = []
         deadline = time.monotonic() + 600
