@@ -20,6 +20,7 @@ LANGUAGE = "English.ini"
 PLAYER = "Player"  # the name of a new profile
 # The side deck: ten cards, pressed by their names in the selection.
 DECK = ["+1", "+2", "+3", "+4", "-1", "-2", "-3", "-4", "\u00b11", "\u00b12"]
+OWNED = ["+1", "+2", "+3", "+4", "+5", "+6", "-1", "-2", "-3", "-4"]
 
 
 def texts_of(language):
@@ -29,7 +30,8 @@ def texts_of(language):
         lines = f.read().splitlines()
     return {"single": lines[5], "wager": lines[46], "play": lines[42], "ok": lines[0],
             "end turn": lines[25], "stand": lines[26], "hand": lines[11],
-            "won": lines[65], "lost": lines[64], "quit game": lines[27], "yes": lines[28]}
+            "won": lines[65], "lost": lines[64], "quit game": lines[27], "yes": lines[28],
+            "campaign": lines[4], "trade": lines[61], "close": lines[52]}
 
 
 class SingleMatch(unittest.TestCase):
@@ -109,6 +111,42 @@ class SingleMatch(unittest.TestCase):
 
     def test_a_whole_match_through_the_accessibility_tree(self):
         self.open_table()
+        said = self.play_match()
+        print("the match as the messages told it:", said)
+
+    # The campaign window comes back only when the menu is next activated, and on a desktop
+    # without a window manager nothing activates it: the menu shows instead. Marked until the
+    # return no longer waits for an activation; an unexpected success then says so.
+    @unittest.expectedFailure
+    def test_a_campaign_match_books_its_stake_and_returns_to_the_campaign(self):
+        self.record_language()
+        self.app = self.session.launch([GAME], env={
+            "XDG_DATA_HOME": self.home.name, "HOME": self.home.name, "ALSOFT_DRIVERS": "null"})
+        self.addCleanup(self.app.stop)
+        self.app.find(self.t["campaign"], role="push button").press()
+        self.app.find("100", role="label")  # a new player's campaign credits
+        self.app.find(self.t["play"], role="push button").press()
+        self.app.find(self.t["wager"], role="push button").press()
+        for card in OWNED:  # a new player owns one of each of these
+            self.app.find(card, role="push button").press()
+        self.app.find(role="push button", name_contains=": " + OWNED[-1])
+        self.app.find(self.t["play"], role="push button").press()
+        stake = self.app.find(role="label", name_contains=self.t["wager"] + ": ")
+        wager, credits = [int(part.split(": ")[1]) for part in stake.name.split("   ")]
+        self.assertGreater(wager, 0)
+        self.assertEqual(credits, 100 - wager, "the stake is booked when the match starts")
+        said = self.play_match()
+        # Back at the campaign window, with the match settled: the stake lost or won back twice.
+        self.app.find(self.t["trade"], role="push button")
+        settled = int([c.name for c in self.app.find_all(role="label")
+                       if c.name.lstrip("-").isdigit()][0])
+        self.assertIn(settled, (100 - wager, 100 + wager), said)
+        self.app.find(self.t["close"], role="push button").press()
+        self.app.find(self.t["campaign"], role="push button")  # the menu again
+        self.assertTrue(self.app.running)
+
+    def play_match(self):
+        """Plays until the match's result is told; returns every message of the match."""
         seen_mine = seen_theirs = False
         said = []
         deadline = time.monotonic() + 600
@@ -138,9 +176,10 @@ class SingleMatch(unittest.TestCase):
                 count > 0 for name, count in state["counts"].items() if name != PLAYER)
         self.assertTrue(seen_mine and seen_theirs, "both sides had turns")
         sets = [m for m in said if not ended(m)]
-        self.assertGreaterEqual(len(sets), 3, said)  # three sets at least, each announced
-        print("the match as the messages told it:", said)
+        # Three sets won at least: the deciding one is told by the match's own message.
+        self.assertGreaterEqual(len(sets), 2, said)
         self.assertTrue(self.app.running)
+        return said
 
     def play_turn(self, state):
         """A plain strategy: mend a bust with a minus card, stand from 17, else end the turn."""
