@@ -35,10 +35,18 @@ def texts_of(language):
 
 
 class SingleMatch(unittest.TestCase):
+    session = None  # one private desktop for the process: the client binds to one bus
+
+    @classmethod
+    def setUpClass(cls):
+        cls.session = Session(screenshots=os.environ.get("QB_SHOTS_DIR"), timeout=30)
+        cls.session.start()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.session.close()
+
     def setUp(self):
-        self.session = Session(screenshots=os.environ.get("QB_SHOTS_DIR"), timeout=30)
-        self.session.start()
-        self.addCleanup(self.session.close)
         self.home = tempfile.TemporaryDirectory(prefix="qb-match-")
         self.addCleanup(self.home.cleanup)
         self.t = texts_of(LANGUAGE)
