@@ -13,6 +13,7 @@ import time
 import unittest
 
 from qbatspi import Session
+from qbgame import answer, message_box
 from qbrecord import (CAMPAIGN_SIDEDECK, CARDS, CREDITS, HIGHSCORE, LANGUAGE_FILE, LEVEL, LOSSES,
                       MUSIC_FILE, NAME, ONLINE_ID, PORT, SAVE_MODE, SIDEDECK, TEMP_CREDITS,
                       TEMP_IP, TEXT_WIDTH, WINS, default_record, put_checksum, put_ints,
@@ -63,13 +64,6 @@ CASES = [
 COVERED = {"Card", "Level", "Wins", "Losses", "TempCredits", "Credits", "Highscore"}
 
 
-def gone(window):
-    try:
-        return "showing" not in window.states
-    except Exception:  # the window's object left the bus with it
-        return True
-
-
 class StoredValues(unittest.TestCase):
     session = None
 
@@ -105,9 +99,7 @@ class StoredValues(unittest.TestCase):
             self.assertTrue(app.running, "the game ended: %s" % self.session.log_of(app))
             box = self.message_box(app)
             if box is not None:
-                messages.append(box.name)
-                box.find("OK", role="push button").press()
-                app.wait_for(lambda: gone(box), what="the box to close")
+                messages.append(answer(app, box, "OK"))
             elif reached():
                 settled = settled or time.monotonic()
                 if time.monotonic() >= settled + grace:
@@ -117,13 +109,7 @@ class StoredValues(unittest.TestCase):
 
     @staticmethod
     def message_box(app):
-        # The message box is the window whose only label is its message, also its title.
-        for window in app.windows():
-            labels = window.find_all(role="label")
-            if len(labels) == 1 and labels[0].text == window.name and window.find(
-                    "OK", role="push button", timeout=0):
-                return window
-        return None
+        return message_box(app, "OK")
 
     def press(self, app, name):
         app.find(name, role="push button").press()

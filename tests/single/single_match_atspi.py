@@ -12,6 +12,7 @@ import time
 import unittest
 
 from qbatspi import Session
+from qbgame import answer_boxes, message_box
 from qbrecord import LANGUAGE_FILE, default_record, put_text, write
 
 GAME = None
@@ -19,22 +20,33 @@ LANGUAGE = "English.ini"
 PLAYER = "Player"  # the name of a new profile
 # The side deck: ten cards, pressed by their names in the selection.
 DECK = ["+1", "+2", "+3", "+4", "-1", "-2", "-3", "-4", "\u00b11", "\u00b12"]
+OWNED = ["+1", "+2", "+3", "+4", "+5", "+6", "-1", "-2", "-3", "-4"]
 
 
 def texts_of(language):
     """The few texts the script looks for, from the game's own language file beside it."""
-    with open(os.path.join(os.path.dirname(GAME), language), encoding="utf-8") as f:
-        lines = f.read().split("\n")
+    # Language files are Windows-1252 text, one text a line.
+    with open(os.path.join(os.path.dirname(GAME), language), encoding="cp1252") as f:
+        lines = f.read().splitlines()
     return {"single": lines[5], "wager": lines[46], "play": lines[42], "ok": lines[0],
             "end turn": lines[25], "stand": lines[26], "hand": lines[11],
-            "won": lines[65], "lost": lines[64]}
+            "won": lines[65], "lost": lines[64], "quit game": lines[27], "yes": lines[28],
+            "campaign": lines[4], "trade": lines[61], "close": lines[52]}
 
 
 class SingleMatch(unittest.TestCase):
+    session = None  # one private desktop for the process: the client binds to one bus
+
+    @classmethod
+    def setUpClass(cls):
+        cls.session = Session(screenshots=os.environ.get("QB_SHOTS_DIR"), timeout=30)
+        cls.session.start()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.session.close()
+
     def setUp(self):
-        self.session = Session(screenshots=os.environ.get("QB_SHOTS_DIR"), timeout=30)
-        self.session.start()
-        self.addCleanup(self.session.close)
         self.home = tempfile.TemporaryDirectory(prefix="qb-match-")
         self.addCleanup(self.home.cleanup)
         self.t = texts_of(LANGUAGE)
@@ -49,28 +61,21 @@ class SingleMatch(unittest.TestCase):
         write(os.path.join(folder, "User.dat"), record)
 
     def message_box(self):
-        # The message box is the window whose only label is its message, also its title.
-        for window in self.app.windows():
-            labels = window.find_all(role="label")
-            if len(labels) == 1 and labels[0].text == window.name and window.find(
-                    self.t["ok"], role="push button", timeout=0):
-                return window
-        return None
-
-    def answer_boxes(self):
-        """Closes every message box that is open, returning their texts."""
-        said = []
-        while True:
-            box = self.message_box()
-            if box is None:
-                return said
-            said.append(box.name)
-            box.find(self.t["ok"], role="push button").press()
-            self.app.wait_for(lambda: self.message_box() is None or
-                              self.message_box().name != said[-1] or len(said) > 50,
-                              what="the message box to close")
+        return message_box(self.app, self.t["ok"])
 
     def table_state(self):
+        """The table as two readings in a row agree on it: the tree is read piece by piece while
+        the game goes on, so a reading in the middle of a turn change is read again."""
+        for _ in range(50):
+            first, second = self.read_table(), self.read_table()
+            if first is None or second is None:
+                return None
+            if all(first[key] == second[key] for key in ("mine", "lights", "counts")):
+                return second
+            time.sleep(0.05)
+        self.fail("the table never held still")
+
+    def read_table(self):
         """Whose turn, both counts, and what the player may use, read from the tree."""
         end_turn = self.app.find(self.t["end turn"], role="push button", timeout=0)
         if end_turn is None:
@@ -84,7 +89,8 @@ class SingleMatch(unittest.TestCase):
         return {"mine": end_turn.enabled, "lights": lights, "count": counts.get(PLAYER),
                 "counts": counts, "hand": hand}
 
-    def test_a_whole_match_through_the_accessibility_tree(self):
+    def open_table(self):
+        """From the menu to the table: the wager as offered, ten cards, Play."""
         self.record_language()
         self.app = self.session.launch([GAME], env={
             "XDG_DATA_HOME": self.home.name, "HOME": self.home.name, "ALSOFT_DRIVERS": "null"})
@@ -95,16 +101,70 @@ class SingleMatch(unittest.TestCase):
             self.app.find(card, role="push button").press()
         self.app.find(role="push button", name_contains=": " + DECK[-1])  # the tenth slot
         self.app.find(self.t["play"], role="push button").press()
+        return self.app.find(self.t["end turn"], role="push button")
 
-        self.app.find(self.t["end turn"], role="push button")
+    def test_quitting_while_the_computer_moves_closes_the_table(self):
+        end_turn = self.open_table()
+        end_turn.wait(lambda c: c.enabled, what="the player's turn")
+        end_turn.press()
+        end_turn.wait(lambda c: not c.enabled, what="the computer's turn")
+        self.app.find(self.t["quit game"], role="push button").press()
+        self.app.find(self.t["yes"], role="push button").press()
+        self.app.find(self.t["single"], role="push button")  # the menu is back
+        self.app.wait_for(lambda: self.app.find(self.t["end turn"], role="push button",
+                                                timeout=0) is None, what="the table to close")
+        time.sleep(2)  # whatever the computer still had in hand is over by now
+        self.assertTrue(self.app.running, self.session.log_of(self.app))
+        self.assertIsNone(self.app.find(self.t["end turn"], role="push button", timeout=0))
+
+    def test_a_whole_match_through_the_accessibility_tree(self):
+        self.open_table()
+        said = self.play_match()
+        print("the match as the messages told it:", said)
+
+    # The campaign window comes back only when the menu is next activated, and on a desktop
+    # without a window manager nothing activates it: the menu shows instead. Marked until the
+    # return no longer waits for an activation; an unexpected success then says so.
+    @unittest.expectedFailure
+    def test_a_campaign_match_books_its_stake_and_returns_to_the_campaign(self):
+        self.record_language()
+        self.app = self.session.launch([GAME], env={
+            "XDG_DATA_HOME": self.home.name, "HOME": self.home.name, "ALSOFT_DRIVERS": "null"})
+        self.addCleanup(self.app.stop)
+        self.app.find(self.t["campaign"], role="push button").press()
+        self.app.find("100", role="label")  # a new player's campaign credits
+        self.app.find(self.t["play"], role="push button").press()
+        self.app.find(self.t["wager"], role="push button").press()
+        for card in OWNED:  # a new player owns one of each of these
+            self.app.find(card, role="push button").press()
+        self.app.find(role="push button", name_contains=": " + OWNED[-1])
+        self.app.find(self.t["play"], role="push button").press()
+        stake = self.app.find(role="label", name_contains=self.t["wager"] + ": ")
+        wager, credits = [int(part.split(": ")[1]) for part in stake.name.split("   ")]
+        self.assertGreater(wager, 0)
+        self.assertEqual(credits, 100 - wager, "the stake is booked when the match starts")
+        said = self.play_match()
+        # Back at the campaign window, with the match settled: the stake lost or won back twice.
+        self.app.find(self.t["trade"], role="push button")
+        settled = int([c.name for c in self.app.find_all(role="label")
+                       if c.name.lstrip("-").isdigit()][0])
+        self.assertIn(settled, (100 - wager, 100 + wager), said)
+        self.app.find(self.t["close"], role="push button").press()
+        self.app.find(self.t["campaign"], role="push button")  # the menu again
+        self.assertTrue(self.app.running)
+
+    def play_match(self):
+        """Plays until the match's result is told; returns every message of the match."""
         seen_mine = seen_theirs = False
         said = []
         deadline = time.monotonic() + 600
         shot_taken = False
-        while not any(m in (self.t["won"], self.t["lost"]) for m in said):
+        # The match's result opens its message, whatever follows it (the credits being gone).
+        ended = lambda m: m.splitlines()[0] in (self.t["won"], self.t["lost"])  # noqa: E731
+        while not any(ended(m) for m in said):
             self.assertLess(time.monotonic(), deadline, "the match never ended: %r" % said)
             self.assertTrue(self.app.running, self.session.log_of(self.app))
-            said += self.answer_boxes()
+            said += answer_boxes(self.app, self.t["ok"])
             state = self.table_state()
             if state is None or state["count"] is None:
                 time.sleep(0.1)
@@ -118,10 +178,16 @@ class SingleMatch(unittest.TestCase):
                     shot_taken = True
                 self.play_turn(state)
             else:
-                seen_theirs = seen_theirs or state["lights"] not in ([], ["\u25b6 " + PLAYER])
                 time.sleep(0.1)
+            # The opponent's count, read from the tree, shows that it has had its turns.
+            seen_theirs = seen_theirs or any(
+                count > 0 for name, count in state["counts"].items() if name != PLAYER)
         self.assertTrue(seen_mine and seen_theirs, "both sides had turns")
+        sets = [m for m in said if not ended(m)]
+        # Three sets won at least: the deciding one is told by the match's own message.
+        self.assertGreaterEqual(len(sets), 2, said)
         self.assertTrue(self.app.running)
+        return said
 
     def play_turn(self, state):
         """A plain strategy: mend a bust with a minus card, stand from 17, else end the turn."""
