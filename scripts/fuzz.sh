@@ -8,7 +8,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${QB_FUZZ_BUILD:-$root/build-fuzz}"
 targets=(fuzz_user_data fuzz_language_file fuzz_riff_wave fuzz_elf_section fuzz_game_definition
-    fuzz_registry_export fuzz_server_request fuzz_online_answers)
+    fuzz_registry_export fuzz_server_request fuzz_online_answers fuzz_protocol_receiver)
 
 if [ $# -ne 2 ] || ! [[ "$2" =~ ^[0-9]+$ ]]; then
     echo "usage: $0 TARGET|all SECONDS   (targets: ${targets[*]})" >&2
