@@ -90,16 +90,20 @@ void MultiplayerSession::ReadyTick() {
         return;
     m_menu->tmrReady()->stop();
     GameState::instance().LocalReady = false;
+    if (m_socket.State() != Winsock::Connected)
+        return;
+    // The table is up before the other windows go, so the program never lacks a window.
+    Game()->show();
     modWindow::UnloadOtherForms(false);
     SendCommand(ProtocolCommand::Plj);
-    if (m_socket.State() == Winsock::Connected)
-        Game()->show();
 }
 
 void MultiplayerSession::CancelWaiting() {
     m_socket.Close();
-    if (m_menu)
+    if (m_menu) {
         m_menu->tmrReady()->stop();
+        m_menu->show();
+    }
     modWindow::UnloadOtherForms(false);
 }
 
@@ -127,7 +131,7 @@ void MultiplayerSession::ConnectionLost() {
     if (m_game && m_game->isActiveWindow())
         m_game->ShowConnectionState(t.state() + QStringLiteral(": ") + t.SckClosing());
     ShowMessage(t.SckClosing());
-    modWindow::UnloadOtherForms(true);
     if (QWidget* main = modWindow::MainWindow())
         main->show();
+    modWindow::UnloadOtherForms(true);
 }
