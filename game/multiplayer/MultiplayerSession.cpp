@@ -92,10 +92,13 @@ void MultiplayerSession::ReadyTick() {
     GameState::instance().LocalReady = false;
     if (m_socket.State() != Winsock::Connected)
         return;
-    // The table is up before the other windows go, so the program never lacks a window.
+    // The other program hears of the start before the table's first set, and the table is up
+    // before the other windows go, so the program never lacks a window.
+    SendCommand(ProtocolCommand::Plj);
+    if (m_socket.State() != Winsock::Connected)
+        return;
     Game()->show();
     modWindow::UnloadOtherForms(false);
-    SendCommand(ProtocolCommand::Plj);
 }
 
 void MultiplayerSession::CancelWaiting() {

@@ -29,6 +29,18 @@ def free_port():
         return s.getsockname()[1]
 
 
+def press_if_there(app, name=None, name_contains=None):
+    """Presses the control if it is on screen now; windows close under the player's hand."""
+    control = app.find(name, role="push button", name_contains=name_contains, timeout=0)
+    if control is None or not control.enabled:
+        return False
+    try:
+        control.press()
+    except Exception:  # it went away between finding and pressing
+        return False
+    return True
+
+
 def profile(name, port):
     """A player's folder with a User.dat of its own name and the shared port."""
     record = default_record()
@@ -94,24 +106,14 @@ class TwoPrograms(unittest.TestCase):
     def play_round(self, apps, round_number):
         """Everyone presses what a player would; presses out of turn are ignored by the table."""
         for app in apps:
-            if not app.running:
-                continue
-            ok = app.find("OK", role="push button", timeout=0)
-            if ok is not None:
-                ok.press()
+            if not app.running or press_if_there(app, "OK"):
                 continue
             if round_number % 5 == 0:
-                card = app.find(role="push button", name_contains="Your hand 1: ", timeout=0)
-                if card is not None and card.enabled:
-                    card.press()
-            end_turn = app.find("End Turn", role="push button", timeout=0)
-            if end_turn is not None:
-                end_turn.press()
+                press_if_there(app, name_contains="Your hand 1: ")
+            press_if_there(app, "End Turn")
 
     def answer_box(self, app):
-        ok = app.find("OK", role="push button", timeout=0)
-        if ok is not None:
-            ok.press()
+        press_if_there(app, "OK")
         return False
 
     def at_menu(self, app):
