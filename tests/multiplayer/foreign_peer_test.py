@@ -192,6 +192,47 @@ class Peer(threading.Thread):
             self.errors.append("a line after the decided match: %r" % line)
 
 
+class LeavingPeer(Peer):
+    """A client that disappears at one step of the match."""
+
+    STEPS = ("connected", "named", "ready", "mid-set", "result shown")
+
+    def __init__(self, sock, step):
+        super().__init__(sock, hosting=False)
+        self.step = step
+
+    def run(self):
+        try:
+            self.leave_at(self.step)
+        except Exception as error:
+            self.errors.append("peer stopped: %r" % error)
+        self.sock.close()
+        self.finished = True
+
+    def leave_at(self, step):
+        if step == "connected":
+            return
+        self.expect("nam")
+        self.expect("tn")
+        self.send("namPeer")
+        if step == "named":
+            return
+        self.expect("rdy")
+        if step == "ready":
+            return
+        self.send("rdy")
+        self.expect("plj")
+        self.send("plj")
+        while True:
+            line = self.expect("pc", "crd", "end", "std", "wn", "cva")
+            if step == "mid-set" and line.startswith("crd1"):
+                return
+            if step == "result shown" and line.startswith("wn"):
+                return
+            if line == "pc0":
+                self.send("end")
+
+
 class ForeignPeer(unittest.TestCase):
     session = None
 
@@ -226,6 +267,27 @@ class ForeignPeer(unittest.TestCase):
         self.assertIsNotNone(app.find("Single Game", role="push button", timeout=0))
         self.assertIsNone(app.find("OK", role="push button", timeout=0))
         app.stop()
+
+    def test_the_other_side_leaving_at_every_step(self):
+        for step in LeavingPeer.STEPS:
+            with self.subTest(step=step):
+                port = free_port()
+                app = self.session.launch([GAME], env={"XDG_DATA_HOME": profile("Anna", port)})
+                app.find("Multiplayer", role="push button").press()
+                app.find("Host", role="push button").press()
+                app.find(role="label", name_contains="Listening")
+                peer = LeavingPeer(socket.create_connection(("127.0.0.1", port)), step)
+                peer.start()
+                if step not in ("connected", "named"):
+                    self.choose_deck(app)
+                peer.join(timeout=60)
+                self.assertEqual(peer.errors, [])
+                app.find("Connection closed", role="dialog")
+                # The player answers every box (a set result may be on screen as well).
+                app.wait_for(lambda: app.find("Single Game", role="push button", timeout=0)
+                             or press_if_there(app, "OK") and False, what="the menu")
+                self.assertTrue(app.running)
+                app.stop()
 
     def test_the_program_hosts(self):
         port = free_port()
