@@ -195,7 +195,7 @@ class Peer(threading.Thread):
 class LeavingPeer(Peer):
     """A client that disappears at one step of the match."""
 
-    STEPS = ("connected", "named", "ready", "mid-set", "result shown")
+    STEPS = ("1 MB line", "connected", "named", "ready", "mid-set", "result shown")
 
     def __init__(self, sock, step):
         super().__init__(sock, hosting=False)
@@ -223,6 +223,19 @@ class LeavingPeer(Peer):
         self.send("rdy")
         self.expect("plj")
         self.send("plj")
+        if step == "1 MB line":
+            # Garbage, a line in single bytes, then a line that never ends: the program
+            # drops the first ones and closes the connection as broken on the last.
+            self.sock.sendall(bytes(range(256)) + b"\r\nxyz\r\ncrd9\r\n")
+            for byte in b"msg[Peer] one byte at a time\r\n":
+                self.sock.sendall(bytes([byte]))
+            try:
+                self.sock.sendall(b"m" * (1 << 20))
+                while self.read(timeout=30) is not None:
+                    pass
+            except ConnectionError:
+                pass  # the program closed the connection while the line was still coming
+            return
         while True:
             line = self.expect("pc", "crd", "end", "std", "wn", "cva")
             if step == "mid-set" and line.startswith("crd1"):
