@@ -65,6 +65,10 @@ class TwoPrograms(unittest.TestCase):
     def tearDownClass(cls):
         cls.session.close()
 
+    def shot(self, name):
+        if os.environ.get("QB_SHOTS_DIR"):
+            self.session.screenshot(name)
+
     def launch_pair(self):
         port = free_port()
         env = {"ALSOFT_DRIVERS": "null"}
@@ -78,7 +82,7 @@ class TwoPrograms(unittest.TestCase):
         host.find("Multiplayer", role="push button").press()
         host.find("Host", role="push button").press()
         host.find(role="label", name_contains="Listening")
-        self.session.screenshot("multiplayer-waiting.png")
+        self.shot("multiplayer-waiting.png")
         client.find("Multiplayer", role="push button").press()
         address = client.find("IP", role="text")
         address.set_text("")
@@ -124,15 +128,15 @@ class TwoPrograms(unittest.TestCase):
         self.connect(host, client)
         self.chat(host, client, "Good luck, Bert!", "Anna")
         self.chat(client, host, "Thanks - \u00e9t\u00e9 \u20ac", "Bert")
-        self.session.screenshot("multiplayer-table-chat.png")
+        self.shot("multiplayer-table-chat.png")
         for round_number in range(MAX_ROUNDS):
             if self.at_menu(host) and self.at_menu(client):
                 break
             self.play_round((host, client), round_number)
         else:
-            self.session.screenshot("multiplayer-stuck.png")
+            self.shot("multiplayer-stuck.png")
             self.fail("the match did not end")
-        self.session.screenshot("multiplayer-end.png")
+        self.shot("multiplayer-end.png")
         # A decided match closes the connection without a message on either side.
         self.assertIsNone(host.find("OK", role="push button", timeout=0))
         self.assertIsNone(client.find("OK", role="push button", timeout=0))
@@ -147,7 +151,7 @@ class TwoPrograms(unittest.TestCase):
             self.play_round((host, client), round_number)
         client.stop()
         host.find("Connection closed", role="dialog")
-        self.session.screenshot("multiplayer-connection-lost.png")
+        self.shot("multiplayer-connection-lost.png")
         # A set result may have been on screen too: the player answers every box.
         host.wait_for(lambda: self.at_menu(host) or self.answer_box(host), what="the host's menu")
         self.assertTrue(host.running)
