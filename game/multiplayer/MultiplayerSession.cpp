@@ -91,10 +91,15 @@ void MultiplayerSession::ReadyTick() {
         return;
     m_menu->tmrReady()->stop();
     GameState::instance().LocalReady = false;
-    modWindow::UnloadOtherForms(false);
+    if (m_socket.State() != Winsock::Connected)
+        return;
+    // The other program hears of the start before the table's first set, and the table is up
+    // before the other windows go, so the program never lacks a window.
     SendCommand(ProtocolCommand::Plj);
-    if (m_socket.State() == Winsock::Connected)
-        Game()->show();
+    if (m_socket.State() != Winsock::Connected)
+        return;
+    Game()->show();
+    modWindow::UnloadOtherForms(false);
 }
 
 void MultiplayerSession::CancelWaiting() {
@@ -127,7 +132,6 @@ void MultiplayerSession::ConnectionLost() {
     if (m_game && m_game->isActiveWindow())
         m_game->ShowConnectionState(t.state() + QStringLiteral(": ") + t.SckClosing());
     ShowMessage(t.SckClosing());
+    m_screens->ShowMenu();
     modWindow::UnloadOtherForms(true);
-    if (QWidget* main = modWindow::MainWindow())
-        main->show();
 }

@@ -65,10 +65,15 @@ void Winsock::Take(QTcpSocket* socket) {
     m_socket = socket;
     connect(socket, &QTcpSocket::stateChanged, this, &Winsock::SocketStateChanged);
     connect(socket, &QTcpSocket::errorOccurred, this, &Winsock::SocketError);
-    connect(socket, &QTcpSocket::readyRead, this,
-            [this] { Q_EMIT DataArrival(m_socket ? m_socket->bytesAvailable() : 0); });
+    // Reported from the event loop, not from inside the socket's own signal: the socket tells
+    // of no new data while that signal is running, and the game may wait in a message box
+    // while it handles a line.
+    connect(
+        socket, &QTcpSocket::readyRead, this,
+        [this] { Q_EMIT DataArrival(m_socket ? m_socket->bytesAvailable() : 0); },
+        Qt::QueuedConnection);
     connect(socket, &QTcpSocket::disconnected, this, [this] {
-        if (m_state != Connected)
+        if (m_state != Connected && m_state != Closing)
             return;
         m_state = Closing;
         Q_EMIT PeerClosed();

@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QPainter>
-#include <QResizeEvent>
 
 namespace {
 const std::array<QColor, 3> TypeColours{QColor(173, 173, 151), QColor(0, 166, 247),
@@ -14,7 +13,8 @@ constexpr int TextLeft = 4;
 
 ctlChatBox::ctlChatBox(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("chbChat"));
-    resize(BoxWidth, BoxHeight);
+    // No layout or resize changes the box.
+    setFixedSize(BoxWidth, BoxHeight);
     for (int i = 0; i < Lines; ++i) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("lblChat%1").arg(i));
@@ -61,11 +61,4 @@ void ctlChatBox::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), QColor(14, 12, 10));
     painter.setPen(QColor(96, 78, 30));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
-// The box keeps its size whatever a layout asks of it.
-void ctlChatBox::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    if (event->size() != QSize(BoxWidth, BoxHeight))
-        resize(BoxWidth, BoxHeight);
 }

@@ -250,6 +250,9 @@ void GameTable::PlayerWin(int winner) {
     if (!m_open)
         return;
     const auto serial = m_serial;
+    // Nobody acts in a decided set, also not from a timer or a click that reaches the table
+    // while the result is shown.
+    clsPlayer::instance().CanPlayCard = clsPlayer::instance().CanAct = false;
     m_rules.SetCardsDimmed(0, 2 * TableModel::SideSlots - 1, true);
     m_view.SetDecided(winner);
     if (winner != modGameSystem::Tie && MarkSetWon(winner)) {
@@ -265,7 +268,6 @@ void GameTable::PlayerWin(int winner) {
         NewSet();
         return;
     }
-    clsPlayer::instance().CanPlayCard = clsPlayer::instance().CanAct = false;
     m_view.ButtonsInactive();
     if (state.IsHost) {
         state.LocalSetDone = true;
