@@ -295,7 +295,7 @@ class ForeignPeer(unittest.TestCase):
                     self.choose_deck(app)
                 peer.join(timeout=60)
                 self.assertEqual(peer.errors, [])
-                app.find("Connection closed", role="dialog")
+                app.find("Closing connection", role="dialog")
                 # The player answers every box (a set result may be on screen as well).
                 app.wait_for(lambda: app.find("Single Game", role="push button", timeout=0)
                              or press_if_there(app, "OK") and False, what="the menu")

@@ -150,7 +150,7 @@ class TwoPrograms(unittest.TestCase):
         for round_number in range(4):
             self.play_round((host, client), round_number)
         client.stop()
-        host.find("Connection closed", role="dialog")
+        host.find("Closing connection", role="dialog")
         self.shot("multiplayer-connection-lost.png")
         # A set result may have been on screen too: the player answers every box.
         host.wait_for(lambda: self.at_menu(host) or self.answer_box(host), what="the host's menu")
