@@ -57,13 +57,15 @@ void MultiplayerSession::Write(const QByteArray& bytes) {
 frmGame* MultiplayerSession::Game() {
     if (m_game)
         return m_game;
-    frmGame& game = m_screens->OpenTable(&m_link);
-    m_game = &game;
-    m_link.setTable(&game.table());
-    m_receiver.Reset();
-    connect(&game, &frmGame::closed, this, [this] {
-        m_game = nullptr;
-        m_socket.Close();
+    // The link and the receiver follow the table from its first deal on.
+    frmGame& game = m_screens->OpenTable(&m_link, [this](frmGame& table) {
+        m_game = &table;
+        m_link.setTable(&table.table());
+        m_receiver.Reset();
+        connect(&table, &frmGame::closed, this, [this] {
+            m_game = nullptr;
+            m_socket.Close();
+        });
     });
     return &game;
 }

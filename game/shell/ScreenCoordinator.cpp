@@ -81,7 +81,8 @@ void ScreenCoordinator::OpenSideDeckSelection() {
     selection->show();
 }
 
-frmGame& ScreenCoordinator::OpenTable(TablePeer* peer) {
+frmGame& ScreenCoordinator::OpenTable(TablePeer* peer,
+                                      const std::function<void(frmGame&)>& beforeMatch) {
     if (m_table)
         m_table->close(); // one match at a time; a closed table deletes itself
     auto* table = new frmGame(peer);
@@ -89,6 +90,8 @@ frmGame& ScreenCoordinator::OpenTable(TablePeer* peer) {
     m_seriesGoesOn = false;
     connect(table, &frmGame::closed, this, &ScreenCoordinator::TableClosed);
     connect(table, &frmGame::seriesGoesOn, this, [this] { m_seriesGoesOn = true; });
+    if (beforeMatch)
+        beforeMatch(*table);
     table->StartMatch();
     table->show();
     if (m_sideDeck)

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class TablePeer;
@@ -32,8 +33,10 @@ public:
     // The selection for the next match of the running mode; the menu goes out of sight.
     void OpenSideDeckSelection();
     // The table for the match whose hand was just drawn; peer: the other program in
-    // multiplayer. Closes the side deck selection.
-    frmGame& OpenTable(TablePeer* peer = nullptr);
+    // multiplayer, and beforeMatch what has to know the table before its first deal (the
+    // other program's receiver). Closes the side deck selection.
+    frmGame& OpenTable(TablePeer* peer = nullptr,
+                       const std::function<void(frmGame&)>& beforeMatch = {});
     // The open side deck selection and the open table, if any.
     frmSelectCards* SideDeckSelection() const;
     frmGame* CurrentTable() const;
