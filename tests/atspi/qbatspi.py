@@ -69,6 +69,7 @@ import signal
 import subprocess
 import tempfile
 import time
+import unittest
 
 POLL = 0.05
 
@@ -529,3 +530,20 @@ class Session:
         if self._dir:
             shutil.rmtree(self._dir, ignore_errors=True)
             self._dir = None
+
+
+class DesktopTestCase(unittest.TestCase):
+    """Tests of a class share one private desktop, started once: an AT-SPI client binds to one
+    bus for its process. Screenshots go to $QB_SHOTS_DIR when it is set."""
+
+    session = None
+    session_options = {"timeout": 30}
+
+    @classmethod
+    def setUpClass(cls):
+        cls.session = Session(screenshots=os.environ.get("QB_SHOTS_DIR"), **cls.session_options)
+        cls.session.start()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.session.close()

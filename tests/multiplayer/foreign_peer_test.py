@@ -18,7 +18,7 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
 
-from qbatspi import Session  # noqa: E402
+from qbatspi import DesktopTestCase  # noqa: E402
 from two_programs_test import DECK, free_port, press_if_there, profile  # noqa: E402
 
 GAME = None
@@ -246,17 +246,7 @@ class LeavingPeer(Peer):
                 self.send("end")
 
 
-class ForeignPeer(unittest.TestCase):
-    session = None
-
-    @classmethod
-    def setUpClass(cls):
-        cls.session = Session(timeout=30)
-        cls.session.start()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.session.close()
+class ForeignPeer(DesktopTestCase):
 
     def choose_deck(self, app):
         app.find("Play", role="push button")

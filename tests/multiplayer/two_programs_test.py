@@ -15,7 +15,7 @@ import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "utility"))
 
-from qbatspi import Session  # noqa: E402
+from qbatspi import DesktopTestCase  # noqa: E402
 from utility_wizard_test import default_record, text_field  # noqa: E402
 
 GAME = None
@@ -53,17 +53,7 @@ def profile(name, port):
     return folder
 
 
-class TwoPrograms(unittest.TestCase):
-    session = None
-
-    @classmethod
-    def setUpClass(cls):
-        cls.session = Session(screenshots=os.environ.get("QB_SHOTS_DIR"), timeout=30)
-        cls.session.start()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.session.close()
+class TwoPrograms(DesktopTestCase):
 
     def shot(self, name):
         if os.environ.get("QB_SHOTS_DIR"):

@@ -12,7 +12,7 @@ import tempfile
 import time
 import unittest
 
-from qbatspi import Session
+from qbatspi import DesktopTestCase
 from qbgame import answer, message_box
 from qbrecord import (CAMPAIGN_SIDEDECK, CARDS, CREDITS, HIGHSCORE, LANGUAGE_FILE, LEVEL, LOSSES,
                       MUSIC_FILE, NAME, ONLINE_ID, PORT, SAVE_MODE, SIDEDECK, TEMP_CREDITS,
@@ -64,17 +64,7 @@ CASES = [
 COVERED = {"Card", "Level", "Wins", "Losses", "TempCredits", "Credits", "Highscore"}
 
 
-class StoredValues(unittest.TestCase):
-    session = None
-
-    @classmethod
-    def setUpClass(cls):
-        cls.session = Session(screenshots=os.environ.get("QB_SHOTS_DIR"), timeout=30)
-        cls.session.start()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.session.close()
+class StoredValues(DesktopTestCase):
 
     def start(self, record):
         home = tempfile.TemporaryDirectory(prefix="qb-stored-")

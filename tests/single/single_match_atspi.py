@@ -11,7 +11,7 @@ import tempfile
 import time
 import unittest
 
-from qbatspi import Session
+from qbatspi import DesktopTestCase
 from qbgame import answer_boxes, message_box
 from qbrecord import LANGUAGE_FILE, default_record, put_text, write
 
@@ -34,17 +34,7 @@ def texts_of(language):
             "campaign": lines[4], "trade": lines[61], "close": lines[52]}
 
 
-class SingleMatch(unittest.TestCase):
-    session = None  # one private desktop for the process: the client binds to one bus
-
-    @classmethod
-    def setUpClass(cls):
-        cls.session = Session(screenshots=os.environ.get("QB_SHOTS_DIR"), timeout=30)
-        cls.session.start()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.session.close()
+class SingleMatch(DesktopTestCase):
 
     def setUp(self):
         self.home = tempfile.TemporaryDirectory(prefix="qb-match-")

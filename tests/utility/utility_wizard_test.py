@@ -10,7 +10,7 @@ import sys
 import tempfile
 import unittest
 
-from qbatspi import Session
+from qbatspi import DesktopTestCase
 
 UTILITY = None
 KEY = "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\QueltaBrovel"
@@ -47,17 +47,8 @@ def int_at(data, offset):
     return struct.unpack_from("<i", data, offset)[0]
 
 
-class UtilityWizard(unittest.TestCase):
-    session = None
-
-    @classmethod
-    def setUpClass(cls):
-        cls.session = Session(width=800, height=600, screenshots=os.environ.get("QB_SHOTS_DIR"))
-        cls.session.start()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.session.close()
+class UtilityWizard(DesktopTestCase):
+    session_options = {"width": 800, "height": 600}
 
     def setUp(self):
         self._home = tempfile.TemporaryDirectory(prefix="qb-utility-")
