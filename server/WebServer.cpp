@@ -3,9 +3,11 @@
 #include "HighscorePage.h"
 #include "QueryFields.h"
 
+#include <chrono>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <thread>
 
 namespace {
 constexpr const char* Text = "text/plain; charset=utf-8";
@@ -136,9 +138,13 @@ int WebServer::Bind(const std::string& host, int port) {
 }
 
 bool WebServer::Run() {
-    return m_server.listen_after_bind();
+    const bool served = m_server.listen_after_bind();
+    m_ended = true;
+    return served;
 }
 
 void WebServer::Stop() {
+    while (!m_server.is_running() && !m_ended)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     m_server.stop();
 }

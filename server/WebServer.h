@@ -4,6 +4,7 @@
 #include "HttpListener.h"
 #include "StatsService.h"
 
+#include <atomic>
 #include <filesystem>
 #include <string>
 
@@ -26,6 +27,8 @@ public:
     int Bind(const std::string& host, int port);
     // Serves until Stop() is called (from another thread or a signal watcher).
     bool Run();
+    // Ends Run(); asked before Run() has begun to serve, it waits for that first, since the
+    // library forgets a stop that comes while it is not serving yet.
     void Stop();
     // Answers one connection's requests read from stream, without a socket.
     void Serve(httplib::Stream& stream) { m_server.Serve(stream); }
@@ -36,6 +39,7 @@ private:
     void page(const httplib::Request& request, httplib::Response& response);
 
     HttpListener m_server;
+    std::atomic<bool> m_ended{false};
     DownloadFolder m_downloads;
     std::filesystem::path m_userGuide;
     StatsService& m_stats;
