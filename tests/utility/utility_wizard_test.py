@@ -97,6 +97,14 @@ class UtilityWizard(DesktopTestCase):
                                     "To close this wizard, click Finish.")]
         return labels[0] if labels else None
 
+    def answer(self, question, button):
+        """Answers a message box, and waits until it has left the screen: until then its buttons
+        are still in the tree, and a second box's would be mistaken for them."""
+        self.app.find(question, role="label")
+        self.press(button)
+        self.app.wait_for(lambda: not self.app.find_all(question, role="label"),
+                          what="the box %r to close" % question)
+
     def expect_finish(self, text):
         self.assertEqual(self.finish_text(), text)
         self.assertFalse(self.button("Cancel").enabled)
@@ -222,14 +230,14 @@ class UtilityWizard(DesktopTestCase):
         self.app.find("Port", role="check box").press().wait(lambda c: not c.checked)
         self.assertTrue(campaign.checked)
         # Not confirmed: nothing happens.
+        question = ("Do you really want to reset the specified settings and saves of "
+                    "Quelta Brovel?")
         self.press("Reset")
-        self.app.find("Do you really want to reset the specified settings and saves of "
-                      "Quelta Brovel?", role="label")
-        self.press("No")
+        self.answer(question, "No")
         self.button("Reset")
         self.assertFalse(os.path.exists(self.user_dat))
         self.press("Reset")
-        self.press("Yes")
+        self.answer(question, "Yes")
         self.expect_finish("The specified settings and saves were reset to default.")
         self.close_with_finish()
         record = self.read_user_dat()
