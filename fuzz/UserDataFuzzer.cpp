@@ -5,6 +5,7 @@
 #include "profile/clsLanguage.h"
 #include "profile/clsPlayer.h"
 #include "profile/clsStore.h"
+#include "rules/GameError.h"
 #include "rules/GameState.h"
 #include "shell/Ports.h"
 
@@ -13,7 +14,6 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdlib>
-#include <stdexcept>
 
 namespace {
 void require(bool condition) {
@@ -47,15 +47,17 @@ void checkRoundTrip(const std::vector<std::uint8_t>& file) {
     require(UserDataRecord::fromBytes(bytes).toBytes() == expected);
 }
 
-// What the menu, the settings window and the campaign read; the overflow errors of the narrow
-// properties are the documented answer to a value that does not fit them.
+// What the menu, the settings window and the campaign read; the game's overflow error of the
+// narrow properties is the documented answer to a value that does not fit them, which the
+// reading windows report. Any other error is a fault.
 void readProperties() {
     const clsStore& store = clsStore::instance();
     const clsPlayer& player = clsPlayer::instance();
     const auto guarded = [](auto read) {
         try {
             read();
-        } catch (const std::overflow_error&) {
+        } catch (const GameError& error) {
+            require(error.number() == GameError::OverflowNumber);
         }
     };
     guarded([&] { return store.MusicFile(); });
