@@ -57,14 +57,28 @@ int killCount() {
     return wanted != nullptr ? std::atoi(wanted) : 200;
 }
 
-class KillDuringSave : public ::testing::TestWithParam<Saver> {};
+// The support library finds User.dat once per process, so every case run in one process shares
+// one data folder; each case starts from an empty profile folder in it.
+class KillDuringSave : public ::testing::TestWithParam<Saver> {
+protected:
+    static void SetUpTestSuite() {
+        folder = (fs::temp_directory_path() / "qb-kill-XXXXXX").string();
+        ASSERT_NE(mkdtemp(folder.data()), nullptr);
+        setenv("XDG_DATA_HOME", folder.c_str(), 1);
+    }
+    static void TearDownTestSuite() { fs::remove_all(folder); }
+
+    void SetUp() override {
+        fs::remove_all(userDat.parent_path());
+        fs::create_directories(userDat.parent_path());
+    }
+
+    static inline std::string folder;
+    const fs::path userDat = fs::path(folder) / "QueltaBrovel" / "User.dat";
+};
 
 TEST_P(KillDuringSave, UserDatIsAlwaysOneOfTheTwoRecords) {
     const Saver& saver = GetParam();
-    std::string folder = (fs::temp_directory_path() / "qb-kill-XXXXXX").string();
-    ASSERT_NE(mkdtemp(folder.data()), nullptr);
-    setenv("XDG_DATA_HOME", folder.c_str(), 1);
-    const fs::path userDat = fs::path(folder) / "QueltaBrovel" / "User.dat";
     void* library = dlopen(QB_SUPPORT_LIBRARY, RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(library, nullptr) << dlerror();
     const auto get = reinterpret_cast<GetFunction>(dlsym(library, "GetUserData"));
@@ -101,7 +115,6 @@ TEST_P(KillDuringSave, UserDatIsAlwaysOneOfTheTwoRecords) {
         "%s: %d of %d kills survived; %d unfinished temporary file(s) left beside User.dat\n",
         saver.name, survived, kills, leftovers);
     EXPECT_LE(leftovers, 1) << "each save clears what an earlier cut-off save left behind";
-    fs::remove_all(folder);
 }
 
 INSTANTIATE_TEST_SUITE_P(Savers, KillDuringSave, ::testing::ValuesIn(Savers),
