@@ -23,8 +23,8 @@ run_suite() {
 export ALSOFT_DRIVERS=null
 run_suite "$root/build"
 
-# Leaks and string reads inside system libraries (fontconfig, xkbcommon) are not ours; the
-# suppressions name only those libraries, so a fault in our code still fails the run.
+# Leaks and string reads inside system libraries (fontconfig, libdbus, xkbcommon) are not ours;
+# the suppressions name only those libraries, so a fault in our code still fails the run.
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1:suppressions=$root/scripts/asan.supp"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"

@@ -11,6 +11,7 @@ import tempfile
 import unittest
 
 from qbatspi import DesktopTestCase
+from qbgame import gone
 
 UTILITY = None
 KEY = "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\QueltaBrovel"
@@ -98,12 +99,16 @@ class UtilityWizard(DesktopTestCase):
         return labels[0] if labels else None
 
     def answer(self, question, button):
-        """Answers a message box, and waits until it has left the screen: until then its buttons
-        are still in the tree, and a second box's would be mistaken for them."""
+        """Presses a button of the box that asks the question, and waits until that box has
+        closed: until then its buttons are still in the tree, where a second box's button would
+        be mistaken for them."""
         self.app.find(question, role="label")
-        self.press(button)
-        self.app.wait_for(lambda: not self.app.find_all(question, role="label"),
-                          what="the box %r to close" % question)
+        box = self.app.wait_for(
+            lambda: next((w for w in self.app.windows()
+                          if w.find(question, role="label", timeout=0)), None),
+            what="the window of %r" % question)
+        box.find(button, role="push button", enabled=True).press()
+        self.app.wait_for(lambda: gone(box), what="the box %r to close" % question)
 
     def expect_finish(self, text):
         self.assertEqual(self.finish_text(), text)
