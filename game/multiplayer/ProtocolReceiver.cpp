@@ -108,7 +108,7 @@ bool ProtocolReceiver::ActOnTable(GameTable& table, const InboundCommand& comman
 
 // The client only ever acknowledges a decided set.
 bool ProtocolReceiver::ActAsHost(GameTable& table, const InboundCommand& command) {
-    if (command.number != Usi || !Decided(table) || GameState::instance().RemoteSetDone)
+    if (command.number != Usi || !Decided(table) || table.match().RemoteSetDone)
         return false;
     table.RemoteSetAcknowledged();
     return true;
@@ -158,7 +158,7 @@ bool ProtocolReceiver::OtherMove(GameTable& table, const InboundCommand& command
         return false;
     if (command.number == Crd || command.number == Cva)
         return HandCard(table, command);
-    if (Deciding(table) || clsOpponent::instance().Stand)
+    if (Deciding(table) || table.match().Opponent().Stand)
         return false;
     m_mover = -1;
     if (command.number == End)

@@ -2,10 +2,8 @@
 
 #include "opponent/ComputerDecision.h"
 #include "opponent/clsOpponent.h"
-#include "profile/clsPlayer.h"
 #include "rules/CardFace.h"
 #include "rules/GameError.h"
-#include "rules/GameState.h"
 #include "rules/GameTable.h"
 #include "rules/TableEffects.h"
 #include "rules/TableView.h"
@@ -38,7 +36,7 @@ void OpponentMove::Play() {
     m_serial = m_table.SetSerial();
     try {
         for (;;) {
-            if (!m_opponent.Stand && !Move())
+            if (!side().Stand && !Move())
                 return;
             if (!StillCurrent())
                 return;
@@ -58,6 +56,10 @@ void OpponentMove::Play() {
     }
 }
 
+MatchState::Side& OpponentMove::side() const {
+    return m_table.match().Opponent();
+}
+
 bool OpponentMove::StillCurrent() const {
     return m_table.IsCurrent(m_serial);
 }
@@ -69,8 +71,8 @@ bool OpponentMove::Move() {
     m_table.rules().Wait(AfterDealPause);
     if (!StillCurrent())
         return false;
-    if (m_opponent.Count == Twenty) {
-        m_opponent.Stand = true;
+    if (side().Count == Twenty) {
+        side().Stand = true;
         m_table.view().SideStands(1);
     } else if (!ConsiderHandCard()) {
         return false;
@@ -83,9 +85,9 @@ bool OpponentMove::ConsiderHandCard() {
     AI_TempHandValues();
     AI_SortCards();
     ComputerDecision decision;
-    decision.count = m_opponent.Count;
-    decision.playerCount = clsPlayer::instance().Count;
-    decision.playerStands = clsPlayer::instance().Stand;
+    decision.count = side().Count;
+    decision.playerCount = m_table.match().Player().Count;
+    decision.playerStands = m_table.match().Player().Stand;
     decision.hand = m_opponent.HandCards();
     decision.candidate = Candidate();
     decision.plays = decision.candidate >= 0 && ShouldPlay(decision.candidate);
@@ -99,15 +101,15 @@ bool OpponentMove::ConsiderHandCard() {
 }
 
 void OpponentMove::DecideStand() {
-    const clsPlayer& player = clsPlayer::instance();
-    const int count = m_opponent.Count;
+    const MatchState::Side& player = m_table.match().Player();
+    const int count = side().Count;
     const bool stands =
         count >= player.Count && ((player.Stand && count > 10) || (count >= 18 && count <= 20));
-    if (stands && !m_opponent.Stand) {
-        m_opponent.Stand = true;
+    if (stands && !side().Stand) {
+        side().Stand = true;
         m_table.view().SideStands(1);
     }
-    if (m_opponent.Stand)
+    if (side().Stand)
         m_table.rules().SetCardsDimmed(FirstSlot, LastSlot, true);
 }
 
@@ -115,18 +117,18 @@ int OpponentMove::Candidate() const {
     const auto& hand = m_opponent.HandCards();
     for (int position = 0; position < 4; ++position) {
         if (hand[position].Kind != CardKind::Played &&
-            m_opponent.Count + hand[position].TempValue <= Twenty)
+            side().Count + hand[position].TempValue <= Twenty)
             return position;
     }
     return -1;
 }
 
 bool OpponentMove::ShouldPlay(int position) const {
-    const int c = m_opponent.Count;
+    const int c = side().Count;
     const int v = m_opponent.HandCards()[position].TempValue;
     const int n = c + v;
-    const int p = clsPlayer::instance().Count;
-    const bool s = clsPlayer::instance().Stand;
+    const int p = m_table.match().Player().Count;
+    const bool s = m_table.match().Player().Stand;
     if (p > n || v == 0)
         return false;
     return c > Twenty || (n >= 19 && !(s && c > p)) || (s && c <= p && c > 10);
@@ -140,7 +142,7 @@ void OpponentMove::AI_TempHandValues() {
 }
 
 std::int16_t OpponentMove::TempValue(int kind) const {
-    const int count = m_opponent.Count;
+    const int count = side().Count;
     if (CardKind::isPlus(kind))
         return static_cast<std::int16_t>(kind + 1);
     if (CardKind::isMinus(kind))
@@ -227,6 +229,6 @@ bool OpponentMove::AI_PlayHandCard(int position) {
     model.setFace(slot, LaidFace(kind, card.TempValue));
     rules.RemoveOpponentHandCard();
     card.Kind = CardKind::Played;
-    GameState::instance().LastCardSide = 1;
+    m_table.match().LastCardSide = 1;
     return true;
 }

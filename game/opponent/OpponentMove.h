@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/MatchState.h"
+
 #include <cstdint>
 
 class clsOpponent;
@@ -34,6 +36,8 @@ private:
     int RewriteGain(int small, int large) const;
     std::int16_t TempValue(int kind) const;
     bool StillCurrent() const;
+    // Side 1 of the table's match: the computer's count and stand.
+    MatchState::Side& side() const;
 
     clsOpponent& m_opponent;
     GameTable& m_table;

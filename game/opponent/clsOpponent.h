@@ -9,7 +9,8 @@
 class GameTable;
 
 // Side 1 of the table: the computer in a single game and the campaign, the remote player in
-// multiplayer (then only Name, Count and Stand are used). One instance for the program.
+// multiplayer (then only Name is used). One instance for the program; its count and stand in a
+// match are the table's.
 class clsOpponent {
 public:
     struct HandCard {
@@ -18,10 +19,6 @@ public:
     };
 
     static clsOpponent& instance();
-
-    // Match state, kept up to date by the table.
-    std::int16_t Count = 0;
-    bool Stand = false;
 
     // In a single game the language's opponent text, whatever is stored.
     QString Name() const;

@@ -5,17 +5,15 @@
 #include <cstdint>
 
 // The local player, side 0: the lasting profile kept in User.dat (every let saves at once,
-// campaign values with a new checksum) and the state of the running match (never saved).
+// campaign values with a new checksum) and what the player chose for the next match: the stake
+// and the four hand cards drawn from the side deck (never saved). The running match's own state
+// is its table's.
 class clsPlayer {
 public:
     static clsPlayer& instance();
 
-    // Match state: plain fields, no side effects.
-    std::int16_t Count = 0;
-    bool Stand = false;
+    // The stake chosen in the wager window, booked and settled by the match; a plain field.
     std::int32_t Wager = 0;
-    bool CanAct = false;
-    bool CanPlayCard = false;
 
     QString Name() const;
     void setName(const QString& name);

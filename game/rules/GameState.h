@@ -2,24 +2,18 @@
 
 #include <cstdint>
 
-// The one program-wide record of what kind of match is running and the multiplayer flags.
-// Set by the window that starts a mode; read by the rules, the profile and the network.
+// The one program-wide record of what kind of match is running and the multiplayer session's
+// flags. Set by the window that starts a mode; read by the rules, the profile and the network.
+// What a single match knows lives in its table's MatchState.
 struct GameState {
     enum Mode : std::int32_t { SingleGame = 0, Multiplayer = 1, Campaign = 2 };
 
     std::int32_t GameMode = SingleGame;
-    std::int32_t LastCardSide = 0;
-    bool PendingDeal1 = false;
-    std::int32_t PendingDealSide1 = 0;
-    bool PendingDeal2 = false;
-    std::int32_t PendingDealSide2 = 0;
     bool IsHost = false;
     bool HostBegins = false;
     bool LocalReady = false;
     // A multiplayer match was decided: the connection closing now is its normal end.
     bool MatchOver = false;
-    bool LocalSetDone = false;
-    bool RemoteSetDone = false;
 
     bool isMultiplayer() const { return GameMode == Multiplayer; }
     bool isHost() const { return GameMode == Multiplayer && IsHost; }

@@ -21,12 +21,12 @@ constexpr int MarkersPerSide = 3;
 GameTable::GameTable(TableView& view, TableEffects& effects, TablePeer& peer,
                      MatchStatistics& statistics)
     : m_view(view), m_effects(effects), m_peer(peer), m_statistics(statistics),
-      m_model(view, effects), m_rules(*this), m_hand(*this), m_settlement(*this) {
+      m_model(view, effects, m_match), m_rules(*this), m_hand(*this), m_settlement(*this) {
 }
 
 void GameTable::StartMatch() {
-    GameState& state = GameState::instance();
-    state.PendingDeal1 = state.PendingDeal2 = false;
+    const GameState& state = GameState::instance();
+    m_match = MatchState{};
     m_open = true;
     m_visible = false;
     ++m_serial;
@@ -55,10 +55,10 @@ void GameTable::ButtonClick(int index) {
         AskQuit();
         return;
     }
-    if (!clsPlayer::instance().CanAct || (index != EndTurnButton && index != StandButton))
+    if (!m_match.Player().CanAct || (index != EndTurnButton && index != StandButton))
         return;
     m_view.ButtonsNormal();
-    if (index == StandButton || clsPlayer::instance().Count == Twenty)
+    if (index == StandButton || m_match.Player().Count == Twenty)
         StandUp();
     else
         EndTurn();
@@ -70,7 +70,7 @@ void GameTable::EndTurn() {
 }
 
 void GameTable::StandUp() {
-    clsPlayer::instance().Stand = true;
+    m_match.Player().Stand = true;
     m_view.SideStands(0);
     m_rules.SetCardsDimmed(0, TableModel::SideSlots - 1, true);
     TellOwnMove(&TablePeer::Stood);
@@ -83,7 +83,7 @@ void GameTable::StandUp() {
 // own set.
 void GameTable::TellOwnMove(void (TablePeer::*tell)()) {
     if (GameState::instance().isClient()) {
-        clsPlayer& player = clsPlayer::instance();
+        MatchState::Side& player = m_match.Player();
         player.CanAct = player.CanPlayCard = false;
         m_view.ButtonsInactive();
         (m_peer.*tell)();
@@ -115,7 +115,7 @@ void GameTable::FollowResult(modGameSystem::SetResult result, int moved) {
 }
 
 void GameTable::LetComputerMove() {
-    if (!clsOpponent::instance().Stand && !GameState::instance().isMultiplayer())
+    if (!m_match.Opponent().Stand && !GameState::instance().isMultiplayer())
         clsOpponent::instance().AI_Play(*this);
 }
 
@@ -130,7 +130,7 @@ void GameTable::RemoteTurnEnded() {
 void GameTable::RemoteStood() {
     if (!m_open)
         return;
-    clsOpponent::instance().Stand = true;
+    m_match.Opponent().Stand = true;
     m_view.AddChatLine(
         clsOpponent::instance().Name() + QLatin1Char(' ') + clsLanguage::instance().Stands(), 0);
     m_view.SideStands(1);
@@ -150,7 +150,7 @@ void GameTable::RemoteCardPlaced(int side, int face, const CardText& text) {
     const int slot = m_model.FreeSlot(side);
     if (slot < 0)
         return; // a full row is never placed on: its ninth card decided the set
-    GameState::instance().LastCardSide = side;
+    m_match.LastCardSide = side;
     m_model.setFace(slot, face);
     m_model.setText(slot, text);
     if (face != CardFace::MainDeck) {
@@ -190,7 +190,7 @@ void GameTable::RemoteNextSet() {
 void GameTable::RemoteSetAcknowledged() {
     if (!m_open)
         return;
-    GameState::instance().RemoteSetDone = true;
+    m_match.RemoteSetDone = true;
     CheckDone();
 }
 
@@ -204,12 +204,12 @@ void GameTable::AskQuit() {
 
 void GameTable::NewSet() {
     ++m_serial;
-    clsPlayer& player = clsPlayer::instance();
-    clsOpponent& opponent = clsOpponent::instance();
-    player.Stand = opponent.Stand = false;
-    player.Count = opponent.Count = 0;
-    GameState& state = GameState::instance();
-    state.LocalSetDone = state.RemoteSetDone = false;
+    for (MatchState::Side& side : m_match.Sides) {
+        side.Stand = false;
+        side.Count = 0;
+    }
+    m_match.LocalSetDone = m_match.RemoteSetDone = false;
+    const GameState& state = GameState::instance();
     if (state.isClient())
         return;
     clsCardPool::instance().CreateNew();
@@ -221,11 +221,11 @@ void GameTable::NewSet() {
     if (beginner == 1)
         clsOpponent::instance().AI_Play(*this);
     else
-        state.LastCardSide = 0;
+        m_match.LastCardSide = 0;
 }
 
 void GameTable::PlayerChange(int side) {
-    clsPlayer& player = clsPlayer::instance();
+    MatchState::Side& player = m_match.Player();
     const bool toPlayer = side == 0;
     m_rules.SetCardsDimmed(TableModel::FirstHandSlot, TableModel::SlotCount - 1, !toPlayer);
     m_view.TurnLight(side);
@@ -240,7 +240,7 @@ void GameTable::PlayerChange(int side) {
         m_peer.TurnGiven(side);
     if (!IsCurrent(serial))
         return;
-    const bool stands = toPlayer ? player.Stand : clsOpponent::instance().Stand;
+    const bool stands = m_match.Sides[toPlayer ? 0 : 1].Stand;
     const bool deals = toPlayer ? !state.isClient() : state.isHost();
     if (deals && !stands)
         m_rules.DealCard(side);
@@ -252,7 +252,7 @@ void GameTable::PlayerWin(int winner) {
     const auto serial = m_serial;
     // Nobody acts in a decided set, also not from a timer or a click that reaches the table
     // while the result is shown.
-    clsPlayer::instance().CanPlayCard = clsPlayer::instance().CanAct = false;
+    m_match.Player().CanPlayCard = m_match.Player().CanAct = false;
     m_rules.SetCardsDimmed(0, 2 * TableModel::SideSlots - 1, true);
     m_view.SetDecided(winner);
     if (winner != modGameSystem::Tie && MarkSetWon(winner)) {
@@ -263,14 +263,14 @@ void GameTable::PlayerWin(int winner) {
     if (!IsCurrent(serial))
         return; // the table closed while the result was shown
     ClearTable();
-    GameState& state = GameState::instance();
+    const GameState& state = GameState::instance();
     if (!state.isMultiplayer()) {
         NewSet();
         return;
     }
     m_view.ButtonsInactive();
     if (state.IsHost) {
-        state.LocalSetDone = true;
+        m_match.LocalSetDone = true;
         CheckDone();
     } else {
         m_peer.SetAcknowledged();
@@ -311,8 +311,7 @@ void GameTable::ClearTable() {
 }
 
 void GameTable::CheckDone() {
-    GameState& state = GameState::instance();
-    if (!m_open || !state.LocalSetDone || !state.RemoteSetDone)
+    if (!m_open || !m_match.LocalSetDone || !m_match.RemoteSetDone)
         return;
     m_peer.NextSet();
     NewSet();

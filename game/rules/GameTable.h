@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/MatchSettlement.h"
+#include "rules/MatchState.h"
 #include "rules/PlayerHand.h"
 #include "rules/TableModel.h"
 #include "rules/modGameSystem.h"
@@ -14,10 +15,11 @@ class TablePeer;
 class TableView;
 
 // One match at the table between side 0 (clsPlayer) and side 1 (clsOpponent): the table's
-// model and its flow of sets and turns. It talks out through four ports given to it: the view
-// (looks, see TableView.h for how a window drives a match), the effects (waits, messages,
-// sounds), the peer (typed events to the other program in multiplayer, NoPeer otherwise) and the
-// statistics report. The other program's moves come back in through the Remote... calls below.
+// model, the match's own state and its flow of sets and turns. It talks out through four ports
+// given to it: the view (looks, see TableView.h for how a window drives a match), the effects
+// (waits, messages, sounds), the peer (typed events to the other program in multiplayer, NoPeer
+// otherwise) and the statistics report. The other program's moves come back in through the
+// Remote... calls below.
 class GameTable {
 public:
     enum Button { EndTurnButton = 0, StandButton = 1, QuitButton = 2 };
@@ -32,6 +34,8 @@ public:
     TableEffects& effects() { return m_effects; }
     TablePeer& peer() { return m_peer; }
     MatchStatistics& statistics() { return m_statistics; }
+    MatchState& match() { return m_match; }
+    const MatchState& match() const { return m_match; }
     modGameSystem& rules() { return m_rules; }
     PlayerHand& hand() { return m_hand; }
     const PlayerHand& hand() const { return m_hand; }
@@ -106,6 +110,7 @@ private:
     TableEffects& m_effects;
     TablePeer& m_peer;
     MatchStatistics& m_statistics;
+    MatchState m_match;
     TableModel m_model;
     modGameSystem m_rules;
     PlayerHand m_hand;

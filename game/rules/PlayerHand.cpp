@@ -3,7 +3,6 @@
 #include "profile/clsPlayer.h"
 #include "rules/CardFace.h"
 #include "rules/CardKind.h"
-#include "rules/GameState.h"
 #include "rules/GameTable.h"
 #include "rules/TableEffects.h"
 #include "rules/TablePeer.h"
@@ -63,7 +62,7 @@ void PlayerHand::ChangeMagnitude(int handIndex) {
 }
 
 void PlayerHand::Play(int slot) {
-    clsPlayer& player = clsPlayer::instance();
+    MatchState::Side& player = m_table.match().Player();
     if (slot < TableModel::FirstHandSlot || slot >= TableModel::SlotCount || !m_table.IsOpen() ||
         !player.CanPlayCard || player.Stand)
         return;
@@ -81,7 +80,7 @@ void PlayerHand::Play(int slot) {
     player.CanPlayCard = false;
     m_table.rules().SetCardsDimmed(TableModel::FirstHandSlot, TableModel::SlotCount - 1, true);
     model.Recount();
-    GameState::instance().LastCardSide = 0;
+    m_table.match().LastCardSide = 0;
     if (!m_table.rules().CheckFullTable())
         m_table.rules().CheckAutoStand();
 }

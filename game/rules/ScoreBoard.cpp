@@ -5,6 +5,7 @@
 #include "profile/clsPlayer.h"
 #include "rules/CardKind.h"
 #include "rules/GameState.h"
+#include "rules/MatchState.h"
 #include "rules/TableArt.h"
 #include "rules/TableLabel.h"
 #include "rules/TableLayout.h"
@@ -17,8 +18,8 @@ const QString TurnMark = QStringLiteral("\u25B6 ");
 const QString SetMark = QStringLiteral("\u2605 ");
 } // namespace
 
-ScoreBoard::ScoreBoard(QWidget* table)
-    : QObject(table), m_table(table),
+ScoreBoard::ScoreBoard(QWidget* table, const MatchState& match)
+    : QObject(table), m_table(table), m_match(match),
       lblPlayerName(MakeTableLabel(table, QStringLiteral("lblPlayerName"), {176, 80}, 270, 12)),
       lblOpponentName(MakeTableLabel(table, QStringLiteral("lblOpponentName"), {592, 80}, 250, 12)),
       lblPlayerCount(MakeTableLabel(table, QStringLiteral("lblPlayerCount"), {461, 88}, 40, 18)),
@@ -105,8 +106,8 @@ void ScoreBoard::ClearStands() {
 // Both sides stand on equal counts and still one has won: the tie-breaker card laid last decided
 // the set. The result message stays as it is; the table's own line says why.
 void ScoreBoard::SetDecided(int winner) {
-    const clsPlayer& player = clsPlayer::instance();
-    const clsOpponent& opponent = clsOpponent::instance();
+    const MatchState::Side& player = m_match.Player();
+    const MatchState::Side& opponent = m_match.Opponent();
     const std::int16_t count = player.Count;
     if ((winner != 0 && winner != 1) || !player.Stand || !opponent.Stand || count != opponent.Count)
         return;

@@ -9,13 +9,14 @@ class QPixmap;
 class QPoint;
 class QString;
 class QWidget;
+struct MatchState;
 
 // The top of the game table: both sides' names and counts, their turn lights, the set-win
 // markers below the lights and the line that tells when a side stands. Its pieces are the
 // table's own passive children, painted over the table's background.
 class ScoreBoard : public QObject {
 public:
-    explicit ScoreBoard(QWidget* table);
+    ScoreBoard(QWidget* table, const MatchState& match);
 
     void TextsOnLoad();
     void CountsChanged(std::int16_t player, std::int16_t opponent);
@@ -34,6 +35,7 @@ private:
     QLabel* makePicture(const QString& name, const QPixmap& picture, QPoint at);
 
     QWidget* m_table;
+    const MatchState& m_match;
     QLabel* lblPlayerName;
     QLabel* lblOpponentName;
     QLabel* lblPlayerCount;

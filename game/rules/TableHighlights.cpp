@@ -1,6 +1,5 @@
 #include "rules/TableHighlights.h"
 
-#include "profile/clsPlayer.h"
 #include "rules/GameTable.h"
 #include "rules/PlateButton.h"
 #include "sound/SoundEffect.h"
@@ -30,7 +29,7 @@ void TableHighlights::addControl(PlateButton* control) {
 void TableHighlights::HighlightButton(std::size_t index) {
     if (m_highlight)
         return;
-    if (AlwaysActive(index) || clsPlayer::instance().CanAct)
+    if (AlwaysActive(index) || m_match.Player().CanAct)
         modSoundSystem::PlaySound(SoundEffect::Hover);
     m_buttons[index]->setHighlighted(true);
     m_highlight = true;
@@ -46,7 +45,7 @@ void TableHighlights::HighlightControl(PlateButton* control) {
 void TableHighlights::ClearHighlights() {
     if (!m_highlight)
         return;
-    const bool canAct = clsPlayer::instance().CanAct;
+    const bool canAct = m_match.Player().CanAct;
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
         if (AlwaysActive(i) || canAct)
             m_buttons[i]->setHighlighted(false);

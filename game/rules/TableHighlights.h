@@ -4,6 +4,7 @@
 #include <vector>
 
 class PlateButton;
+struct MatchState;
 
 // The looks of the table's buttons and of the sign and magnitude controls under the hand. The
 // pointer moving onto one of them lights its highlight; while one is lit the flag is set and no
@@ -11,7 +12,7 @@ class PlateButton;
 // highlighted look while the opponent moves: there it shows them inactive.
 class TableHighlights : public QObject {
 public:
-    explicit TableHighlights(QObject* parent) : QObject(parent) {}
+    TableHighlights(QObject* parent, const MatchState& match) : QObject(parent), m_match(match) {}
 
     // Buttons are numbered in the order they are added: End Turn, Stand, Quit Game, Send.
     void addButton(PlateButton* button);
@@ -33,5 +34,6 @@ private:
 
     std::vector<PlateButton*> m_buttons;
     std::vector<PlateButton*> m_controls;
+    const MatchState& m_match;
     bool m_highlight = false;
 };

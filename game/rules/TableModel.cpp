@@ -1,8 +1,7 @@
 #include "rules/TableModel.h"
 
-#include "opponent/clsOpponent.h"
-#include "profile/clsPlayer.h"
 #include "rules/CardFace.h"
+#include "rules/MatchState.h"
 #include "rules/TableEffects.h"
 #include "rules/TableView.h"
 #include "rules/Twenty.h"
@@ -102,8 +101,8 @@ std::uint32_t TableModel::FlipMatching(int side, int a, int b) {
 }
 
 void TableModel::Recount() {
-    clsPlayer& player = clsPlayer::instance();
-    clsOpponent& opponent = clsOpponent::instance();
+    MatchState::Side& player = m_match.Player();
+    MatchState::Side& opponent = m_match.Opponent();
     const int oldPlayer = player.Count;
     const int oldOpponent = opponent.Count;
     int lastPlayerSlot = 0;

@@ -7,19 +7,21 @@
 
 class TableEffects;
 class TableView;
+struct MatchState;
 
 // The 22 slots of the table: 0-8 side 0's table, 9-17 side 1's table, 18-21 side 0's hand.
 // Each holds a text and a face; a slot is empty when its text is "". A side's table fills
 // from its first slot upward without gaps. Every change is announced to the view, and a
-// text change on a table slot recounts both sides into clsPlayer::Count and
-// clsOpponent::Count, as the table always shows the counts of its texts.
+// text change on a table slot recounts both sides into the match's counts, as the table always
+// shows the counts of its texts.
 class TableModel {
 public:
     static constexpr int SlotCount = 22;
     static constexpr int SideSlots = 9;
     static constexpr int FirstHandSlot = 18;
 
-    TableModel(TableView& view, TableEffects& effects) : m_view(view), m_effects(effects) {}
+    TableModel(TableView& view, TableEffects& effects, MatchState& match)
+        : m_view(view), m_effects(effects), m_match(match) {}
 
     const CardText& text(int slot) const { return m_slots[slot].text; }
     int face(int slot) const { return m_slots[slot].face; }
@@ -60,4 +62,5 @@ private:
     std::array<Slot, SlotCount> m_slots{};
     TableView& m_view;
     TableEffects& m_effects;
+    MatchState& m_match;
 };

@@ -44,8 +44,8 @@ void frmGame::setWaitScale(double scale) {
 
 frmGame::frmGame(TablePeer* peer)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_peer(peer ? *peer : m_noPeer),
-      m_table(*this, *this, m_peer, *this), m_looks(new TableHighlights(this)),
-      m_scores(new ScoreBoard(this)),
+      m_table(*this, *this, m_peer, *this), m_looks(new TableHighlights(this, m_table.match())),
+      m_scores(new ScoreBoard(this, m_table.match())),
       lblPlayerHand(MakeTableLabel(this, QStringLiteral("lblPlayerHand"), {152, 456}, 300, 11)),
       lblOpponentHand(
           MakeTableLabel(this, QStringLiteral("lblOpponentHand"), {552, 456}, 300, 11)) {
@@ -207,7 +207,7 @@ void frmGame::NameSlot(int slot) {
 // What the player may do now, for assistive tools: End Turn and Stand while it is the
 // player's turn, a hand card while one may still be played.
 void frmGame::ActionStates() {
-    const clsPlayer& player = clsPlayer::instance();
+    const MatchState::Side& player = m_table.match().Player();
     lblButton[GameTable::EndTurnButton]->setInactive(!player.CanAct);
     lblButton[GameTable::StandButton]->setInactive(!player.CanAct);
     for (int slot = TableModel::FirstHandSlot; slot < TableModel::SlotCount; ++slot)

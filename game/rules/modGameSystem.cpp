@@ -1,7 +1,5 @@
 #include "rules/modGameSystem.h"
 
-#include "opponent/clsOpponent.h"
-#include "profile/clsPlayer.h"
 #include "rules/CardFace.h"
 #include "rules/GameState.h"
 #include "rules/GameTable.h"
@@ -20,7 +18,7 @@ constexpr int PendingDealGap = 450;
 } // namespace
 
 void modGameSystem::DealCard(int side) {
-    GameState& state = GameState::instance();
+    MatchState& state = m_table.match();
     if (!m_table.Visible()) {
         // The second request is overwritten by any later one: two deals at most wait.
         if (state.PendingDeal1) {
@@ -49,7 +47,7 @@ void modGameSystem::DealCard(int side) {
 }
 
 void modGameSystem::DealPending() {
-    GameState& state = GameState::instance();
+    MatchState& state = m_table.match();
     if (!state.PendingDeal1)
         return;
     state.PendingDeal1 = false;
@@ -68,7 +66,7 @@ int modGameSystem::FreeSlot(int side) const {
 }
 
 void modGameSystem::CheckAutoStand() {
-    if (clsPlayer::instance().Count != Twenty)
+    if (m_table.match().Player().Count != Twenty)
         return;
     const auto serial = m_table.SetSerial();
     Wait(AutoStandDelay);
@@ -126,10 +124,11 @@ void modGameSystem::RemoveOpponentHandCard() {
 }
 
 modGameSystem::SetResult modGameSystem::EvaluateSet() {
-    const int p = clsPlayer::instance().Count;
-    const int o = clsOpponent::instance().Count;
-    const bool playerStands = clsPlayer::instance().Stand;
-    const bool opponentStands = clsOpponent::instance().Stand;
+    const MatchState& match = m_table.match();
+    const int p = match.Player().Count;
+    const int o = match.Opponent().Count;
+    const bool playerStands = match.Player().Stand;
+    const bool opponentStands = match.Opponent().Stand;
     SetResult result;
     if (p > Twenty && o > Twenty) {
         m_table.effects().ShowMessage(QStringLiteral("Error: Both players are above 20"));
@@ -154,7 +153,7 @@ modGameSystem::SetResult modGameSystem::EvaluateSet() {
 modGameSystem::SetResult modGameSystem::BothStand(int playerCount, int opponentCount) const {
     if (playerCount != opponentCount)
         return playerCount > opponentCount ? PlayerWins : OpponentWins;
-    const int lastCardSide = GameState::instance().LastCardSide;
+    const int lastCardSide = m_table.match().LastCardSide;
     if (m_table.model().HoldsTieBreaker(0, lastCardSide))
         return PlayerWins;
     if (m_table.model().HoldsTieBreaker(1, lastCardSide))

@@ -138,7 +138,6 @@ void frmSelectCards::Load() {
     else if (state.GameMode == GameState::Campaign && freeChoice)
         lblCredits->setText(QStringLiteral("Quelta Brovel Bonus"));
     OfferCards();
-    GameState::instance().PendingDeal1 = GameState::instance().PendingDeal2 = false;
 }
 
 void frmSelectCards::OfferCards() {

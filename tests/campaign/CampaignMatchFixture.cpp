@@ -41,9 +41,9 @@ void CampaignMatchFixture::StandAgainst(std::initializer_list<const char*> playe
                                         std::initializer_list<const char*> opponent) {
     TableModel& model = table->model();
     model.clear(0, TableModel::FirstHandSlot - 1);
-    clsPlayer::instance().Stand = false;
-    clsPlayer::instance().CanAct = true;
-    clsOpponent::instance().Stand = true;
+    table->match().Player().Stand = false;
+    table->match().Player().CanAct = true;
+    table->match().Opponent().Stand = true;
     for (int side : {0, 1}) {
         for (const char* text : side == 0 ? player : opponent) {
             const int slot = model.FreeSlot(side);

@@ -12,9 +12,11 @@ std::vector<std::string> Snapshot(TablePair::Side& side) {
     std::vector<std::string> shown;
     for (int slot = 0; slot < TableModel::SlotCount; ++slot)
         shown.emplace_back(side.table.model().text(slot).view());
-    shown.push_back(std::to_string(side.player.Count) + "/" + std::to_string(side.opponent.Count));
-    shown.push_back(std::to_string(side.player.Stand) + std::to_string(side.opponent.Stand) +
-                    std::to_string(side.player.CanAct));
+    shown.push_back(std::to_string(side.table.match().Player().Count) + "/" +
+                    std::to_string(side.table.match().Opponent().Count));
+    shown.push_back(std::to_string(side.table.match().Player().Stand) +
+                    std::to_string(side.table.match().Opponent().Stand) +
+                    std::to_string(side.table.match().Player().CanAct));
     return shown;
 }
 

@@ -77,7 +77,7 @@ void TablePair::Settle() {
 
 TablePair::Side* TablePair::Mover() {
     for (Side* side : {host.get(), client.get()}) {
-        if (side->table.IsOpen() && side->player.CanAct)
+        if (side->table.IsOpen() && side->table.match().Player().CanAct)
             return side;
     }
     return nullptr;
@@ -92,11 +92,11 @@ std::string TablePair::MirrorDifference() {
             return "slot " + std::to_string(slot) + ": host " + std::string(h.text(slot).view()) +
                    ", client " + std::string(c.text(mirrored).view());
     }
-    if (host->player.Count != client->opponent.Count ||
-        host->opponent.Count != client->player.Count)
+    if (host->table.match().Player().Count != client->table.match().Opponent().Count ||
+        host->table.match().Opponent().Count != client->table.match().Player().Count)
         return "counts";
-    if (host->player.Stand != client->opponent.Stand ||
-        host->opponent.Stand != client->player.Stand)
+    if (host->table.match().Player().Stand != client->table.match().Opponent().Stand ||
+        host->table.match().Opponent().Stand != client->table.match().Player().Stand)
         return "stands";
     for (std::size_t m = 0; m < 3; ++m) {
         if (host->markers[m] != client->markers[m + 3] ||

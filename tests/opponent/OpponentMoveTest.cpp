@@ -31,7 +31,7 @@ TEST_P(ComputerDecisionTest, ConsidersOnlyTheFirstFittingCard) {
     StartWithPlayerToMove();
     Lay(1, c.computer);
     Lay(0, c.player);
-    clsPlayer::instance().Stand = c.playerStands;
+    player().Stand = c.playerStands;
     clsOpponent& opponent = clsOpponent::instance();
     for (int i = 0; i < 4; ++i)
         opponent.HandCards()[i].Kind = static_cast<std::int16_t>(c.kinds[i]);
@@ -122,12 +122,12 @@ class ComputerMoveTest : public TableFixture {
 protected:
     clsOpponent& opponent = clsOpponent::instance();
 
-    void Prepare(std::vector<const char*> computer, std::vector<const char*> player,
+    void Prepare(std::vector<const char*> computer, std::vector<const char*> playerCards,
                  bool playerStands, Hand kinds, int dealt) {
         StartWithPlayerToMove();
         Lay(1, computer);
-        Lay(0, player);
-        clsPlayer::instance().Stand = playerStands;
+        Lay(0, playerCards);
+        player().Stand = playerStands;
         for (int i = 0; i < 4; ++i)
             opponent.HandCards()[i].Kind = static_cast<std::int16_t>(kinds[i]);
         NextCardIs(dealt);

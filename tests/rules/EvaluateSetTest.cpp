@@ -1,7 +1,4 @@
 #include "TableFixture.h"
-#include "opponent/clsOpponent.h"
-#include "profile/clsPlayer.h"
-#include "rules/GameState.h"
 
 namespace {
 struct EvaluateCase {
@@ -21,9 +18,9 @@ TEST_P(EvaluateSetTest, GivesTheRulesResult) {
     StartWithPlayerToMove();
     Lay(0, c.player);
     Lay(1, c.opponent);
-    clsPlayer::instance().Stand = c.playerStands;
-    clsOpponent::instance().Stand = c.opponentStands;
-    GameState::instance().LastCardSide = c.lastCardSide;
+    player().Stand = c.playerStands;
+    opponent().Stand = c.opponentStands;
+    table.match().LastCardSide = c.lastCardSide;
     EXPECT_EQ(table.rules().EvaluateSet(), c.result);
     EXPECT_TRUE(ports.messages.empty());
 }

@@ -1,6 +1,4 @@
 #include "TableFixture.h"
-#include "opponent/clsOpponent.h"
-#include "profile/clsPlayer.h"
 #include "rules/GameState.h"
 #include "rules/Random.h"
 
@@ -36,10 +34,10 @@ TEST_F(FlowTest, EndTurnAtTwentyStandsInstead) {
 
 TEST_F(FlowTest, EndTurnAndStandAreIgnoredOutOfTurn) {
     StartWithPlayerToMove();
-    clsPlayer::instance().CanAct = false;
+    player().CanAct = false;
     table.ButtonClick(GameTable::StandButton);
     table.ButtonClick(GameTable::EndTurnButton);
-    EXPECT_FALSE(clsPlayer::instance().Stand);
+    EXPECT_FALSE(player().Stand);
     EXPECT_TRUE(ports.results.empty());
 }
 
@@ -72,38 +70,36 @@ TEST_F(FlowTest, DealsBeforeTheTableIsShownAreQueuedAndReplayedInOrder) {
     draws.push_back(0.9);
     Random::SetSequence(draws);
     table.StartMatch();
-    const GameState& state = GameState::instance();
-    EXPECT_TRUE(state.PendingDeal1);
-    EXPECT_EQ(state.PendingDealSide1, 1);
-    EXPECT_TRUE(state.PendingDeal2);
-    EXPECT_EQ(state.PendingDealSide2, 0);
+    EXPECT_TRUE(table.match().PendingDeal1);
+    EXPECT_EQ(table.match().PendingDealSide1, 1);
+    EXPECT_TRUE(table.match().PendingDeal2);
+    EXPECT_EQ(table.match().PendingDealSide2, 0);
     EXPECT_TRUE(table.model().text(9).empty());
     ports.waits.clear();
     table.Activated();
     EXPECT_EQ(ports.waits, std::vector<int>{450});
     EXPECT_EQ(Texts(9, 17, table.model()), std::vector<std::string>{"10"});
     EXPECT_EQ(Texts(0, 8, table.model()), std::vector<std::string>{"9"});
-    EXPECT_FALSE(state.PendingDeal1 || state.PendingDeal2);
+    EXPECT_FALSE(table.match().PendingDeal1 || table.match().PendingDeal2);
 }
 
 TEST_F(FlowTest, AThirdQueuedDealReplacesTheSecond) {
     table.rules().DealCard(1);
     table.rules().DealCard(0);
     table.rules().DealCard(1);
-    const GameState& state = GameState::instance();
-    EXPECT_EQ(state.PendingDealSide1, 1);
-    EXPECT_EQ(state.PendingDealSide2, 1);
+    EXPECT_EQ(table.match().PendingDealSide1, 1);
+    EXPECT_EQ(table.match().PendingDealSide2, 1);
 }
 
 TEST_F(FlowTest, ASideBelowAStandingOpponentMovesAgainUntilItPasses) {
     StartWithPlayerToMove();
     Lay(1, {"10", "7"});
-    clsOpponent::instance().Stand = true;
+    opponent().Stand = true;
     Lay(0, {"10", "7"});
     NextCardIs(1);
     table.ButtonClick(GameTable::EndTurnButton);
     EXPECT_EQ(ports.results, std::vector<int>{3});
-    EXPECT_EQ(clsPlayer::instance().Count, 18);
+    EXPECT_EQ(player().Count, 18);
     table.ButtonClick(GameTable::EndTurnButton);
     ASSERT_GE(ports.results.size(), 2u);
     EXPECT_EQ(ports.results[1], 0);
@@ -136,8 +132,8 @@ TEST_F(FlowTest, TheHostStartsTheNextSetOnlyWhenBothAcknowledged) {
     table.PlayerWin(0);
     ASSERT_FALSE(ports.told.empty());
     EXPECT_EQ(ports.told.front(), "won 0");
-    EXPECT_TRUE(state.LocalSetDone);
-    EXPECT_FALSE(clsPlayer::instance().CanAct);
+    EXPECT_TRUE(table.match().LocalSetDone);
+    EXPECT_FALSE(player().CanAct);
     ports.told.clear();
     table.RemoteSetAcknowledged();
     ASSERT_FALSE(ports.told.empty());

@@ -16,7 +16,7 @@ protected:
         StartWithPlayerToMove();
     }
     std::string HandText(int i) const { return std::string(table.model().text(Hand0 + i).view()); }
-    static void NextTurn() { clsPlayer::instance().CanPlayCard = true; }
+    void NextTurn() { player().CanPlayCard = true; }
 };
 
 TEST_F(HandCardsTest, ThreeAndSixTurnsMatchingSignsAndBackAgain) {
@@ -26,7 +26,7 @@ TEST_F(HandCardsTest, ThreeAndSixTurnsMatchingSignsAndBackAgain) {
     Lay(0, {"3"});
     table.HandCardClick(Hand0);
     EXPECT_EQ(Texts(0, 8, table.model()), (std::vector<std::string>{"5", "-3", "-3", "0"}));
-    EXPECT_EQ(clsPlayer::instance().Count, -1);
+    EXPECT_EQ(player().Count, -1);
     NextTurn();
     table.HandCardClick(Hand0 + 1);
     EXPECT_EQ(Texts(0, 8, table.model()), (std::vector<std::string>{"5", "+3", "3", "0", "0"}));
@@ -39,8 +39,8 @@ TEST_F(HandCardsTest, DoubleCopiesTheLastCardTieBreakerIncluded) {
     Lay(0, {"+1T"}, CardFace::Special);
     table.HandCardClick(Hand0);
     EXPECT_EQ(Texts(0, 8, table.model()), (std::vector<std::string>{"5", "+1T", "+1T"}));
-    EXPECT_EQ(clsPlayer::instance().Count, 7);
-    EXPECT_TRUE(table.model().HoldsTieBreaker(0, GameState::instance().LastCardSide));
+    EXPECT_EQ(player().Count, 7);
+    EXPECT_TRUE(table.model().HoldsTieBreaker(0, table.match().LastCardSide));
 }
 
 TEST_F(HandCardsTest, DoubleOnAnEmptyTableIsIgnored) {
@@ -48,7 +48,7 @@ TEST_F(HandCardsTest, DoubleOnAnEmptyTableIsIgnored) {
     table.HandCardClick(Hand0);
     EXPECT_TRUE(table.model().text(0).empty());
     EXPECT_EQ(HandText(0), "D");
-    EXPECT_TRUE(clsPlayer::instance().CanPlayCard);
+    EXPECT_TRUE(player().CanPlayCard);
 }
 
 TEST_F(HandCardsTest, SignAndMagnitudeChanges) {
@@ -88,7 +88,7 @@ TEST_F(HandCardsTest, OneCardPerTurnAndNoneWhileStanding) {
     EXPECT_EQ(HandText(1), "+2");
     EXPECT_EQ(table.model().face(Hand0 + 1), CardFace::Plus + CardFace::DimOffset);
     NextTurn();
-    clsPlayer::instance().Stand = true;
+    player().Stand = true;
     table.HandCardClick(Hand0 + 1);
     EXPECT_EQ(HandText(1), "+2");
 }

@@ -44,7 +44,7 @@ protected:
         StartWithPlayerToMove();
         if (inside == Blocking::Message) {
             Lay(1, {"10", "7"});
-            clsOpponent::instance().Stand = true;
+            opponent().Stand = true;
             Lay(0, {"10", "9"});
             return GameTable::StandButton;
         }

@@ -1,6 +1,4 @@
 #include "TableFixture.h"
-#include "opponent/clsOpponent.h"
-#include "profile/clsPlayer.h"
 #include "rules/CardFace.h"
 #include "rules/GameState.h"
 #include "sound/SoundEffect.h"
@@ -48,7 +46,7 @@ TEST_F(RemoteMovesTest, PlacedCardsGoToTheSidesNextSlotWithTheirSound) {
         ASSERT_FALSE(ports.sounds.empty());
         EXPECT_EQ(ports.sounds.front(), c.sound);
         EXPECT_EQ(ports.hiddenOpponentCards.size(), c.opponentCardHidden ? 1u : 0u);
-        EXPECT_EQ(GameState::instance().LastCardSide, c.side);
+        EXPECT_EQ(table.match().LastCardSide, c.side);
         table.CloseTable();
     }
 }
@@ -79,7 +77,7 @@ TEST_F(RemoteMovesTest, ARewriteLandsOnTheOtherPlayersSlot) {
     Lay(1, {"4", "2"}, CardFace::MainDeck);
     table.RemoteSlotRewritten(1, CardText("-2"));
     EXPECT_EQ(table.model().text(TableModel::SideSlots + 1).view(), "-2");
-    EXPECT_EQ(clsOpponent::instance().Count, 2);
+    EXPECT_EQ(opponent().Count, 2);
 }
 
 // The host evaluates after the other player's move; the mapping of the result to the next mover
@@ -93,11 +91,11 @@ TEST_F(RemoteMovesTest, TheHostGoesOnAfterTheOtherPlayersEndTurnAndStand) {
     EXPECT_EQ(ports.results, std::vector<int>{5});
     ASSERT_FALSE(ports.told.empty());
     EXPECT_EQ(ports.told.front(), "turn 0");
-    EXPECT_TRUE(clsPlayer::instance().CanAct);
+    EXPECT_TRUE(player().CanAct);
 
     ports.told.clear();
     table.RemoteStood();
-    EXPECT_TRUE(clsOpponent::instance().Stand);
+    EXPECT_TRUE(opponent().Stand);
     ASSERT_EQ(ports.results.size(), 2u);
     EXPECT_EQ(ports.results[1], 3);
     EXPECT_EQ(ports.told.front(), "turn 0");
@@ -106,9 +104,9 @@ TEST_F(RemoteMovesTest, TheHostGoesOnAfterTheOtherPlayersEndTurnAndStand) {
 TEST_F(RemoteMovesTest, TheClientFollowsTheHostsTurnsResultsAndSets) {
     StartAs(false);
     table.RemoteTurnGiven(1);
-    EXPECT_FALSE(clsPlayer::instance().CanAct);
+    EXPECT_FALSE(player().CanAct);
     table.RemoteTurnGiven(0);
-    EXPECT_TRUE(clsPlayer::instance().CanAct);
+    EXPECT_TRUE(player().CanAct);
     table.RemoteSetDecided(1);
     EXPECT_EQ(ports.markers, std::vector<int>{3});
     EXPECT_EQ(ports.told, std::vector<std::string>{"acknowledged"});

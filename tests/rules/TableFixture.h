@@ -26,4 +26,6 @@ protected:
     // The next GetCard deals this value (1..10).
     static void NextCardIs(int value);
     static std::vector<std::string> Texts(int first, int last, const TableModel& model);
+    MatchState::Side& player() { return table.match().Player(); }
+    MatchState::Side& opponent() { return table.match().Opponent(); }
 };

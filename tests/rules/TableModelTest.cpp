@@ -1,5 +1,4 @@
 #include "TableFixture.h"
-#include "profile/clsPlayer.h"
 #include "rules/CardFace.h"
 
 namespace {
@@ -40,7 +39,7 @@ TEST_F(TableModelTest, FreeSlotIsTheFirstSlotAfterTheLastCardOrNone) {
 TEST_F(TableModelTest, RecountDimsASideAtTwentyOrStandingAndSoundsOverTwenty) {
     StartWithPlayerToMove();
     Lay(0, {"10", "10"});
-    EXPECT_EQ(clsPlayer::instance().Count, 20);
+    EXPECT_EQ(player().Count, 20);
     EXPECT_EQ(table.model().face(0), CardFace::MainDeck + CardFace::DimOffset);
     Lay(0, {"1"});
     EXPECT_EQ(table.model().face(0), CardFace::MainDeck);

@@ -119,7 +119,8 @@ protected:
             Answer(modal);
         else if (QWidget* selection = shown("frmSelectCards"))
             Choose(selection);
-        else if (QWidget* table = shown("frmGame"); table && clsPlayer::instance().CanAct)
+        else if (QWidget* table = shown("frmGame");
+                 table && qobject_cast<frmGame*>(table)->table().match().Player().CanAct)
             Act(table);
     }
 

@@ -54,7 +54,8 @@ protected:
             answer(modal);
         else if (QWidget* deck = shown("frmSelectCards"))
             chooseCards(deck);
-        else if (shown("frmGame") && clsPlayer::instance().CanAct)
+        else if (const auto* game = qobject_cast<frmGame*>(shown("frmGame"));
+                 game && game->table().match().Player().CanAct)
             play(shown("frmGame"));
     }
 
@@ -81,7 +82,8 @@ protected:
     // The first match is played for real; later ones stand at once and are soon lost.
     void play(QWidget* game) {
         const bool careful = matches.size() == 1;
-        const int button = careful && clsPlayer::instance().Count < 17 ? 0 : 1;
+        const int count = qobject_cast<frmGame*>(game)->table().match().Player().Count;
+        const int button = careful && count < 17 ? 0 : 1;
         game->findChild<PlateButton*>(QStringLiteral("lblButton%1").arg(button))->click();
     }
 

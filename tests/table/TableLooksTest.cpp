@@ -1,6 +1,5 @@
 #include "ShellFixture.h"
 
-#include "opponent/clsOpponent.h"
 #include "profile/clsPlayer.h"
 #include "rules/GameState.h"
 #include "rules/PlateButton.h"
@@ -35,7 +34,7 @@ protected:
         game = new frmGame;
         game->StartMatch();
         game->show();
-        waitFor([] { return clsPlayer::instance().CanAct; });
+        waitFor([this] { return game->table().match().Player().CanAct; });
         PlayedSounds().clear();
     }
     void TearDown() override { delete game.data(); }
@@ -110,7 +109,7 @@ TEST_F(TableLooksTest, AssistiveToolsReadTheTableAndWhatCanBeUsed) {
     game = new frmGame;
     game->StartMatch();
     game->show();
-    waitFor([] { return clsPlayer::instance().CanAct; });
+    waitFor([this] { return game->table().match().Player().CanAct; });
     for (int slot = 0; slot < TableModel::FirstHandSlot; ++slot) {
         QAccessibleInterface* place = accessible(child(QStringLiteral("imgCard%1").arg(slot)));
         const QString side = slot < TableModel::SideSlots ? QStringLiteral("Anna ") : QString();
@@ -125,7 +124,7 @@ TEST_F(TableLooksTest, AssistiveToolsReadTheTableAndWhatCanBeUsed) {
     EXPECT_EQ(accessible(child(QStringLiteral("imgRed0")))->text(QAccessible::Name),
               QStringLiteral("\u25B6 Anna"));
     EXPECT_TRUE(child(QStringLiteral("imgRed0"))->isVisible());
-    const QString count = QString::number(clsPlayer::instance().Count);
+    const QString count = QString::number(game->table().match().Player().Count);
     EXPECT_EQ(accessible(child(QStringLiteral("lblPlayerCount")))->text(QAccessible::Name),
               QStringLiteral("Anna: ") + count);
     EXPECT_FALSE(accessible(button(0))->state().disabled);
@@ -146,7 +145,7 @@ TEST_F(TableLooksTest, EndTurnAndStandReportInactiveWhileTheComputerMoves) {
     frmGame::setWaitScale(1.0);
     bool checked = false;
     QTimer::singleShot(100, [&] {
-        ASSERT_FALSE(clsPlayer::instance().CanAct);
+        ASSERT_FALSE(game->table().match().Player().CanAct);
         for (int i : {0, 1}) {
             EXPECT_TRUE(accessible(button(i))->state().disabled) << i;
             EXPECT_TRUE(button(i)->isEnabled()) << "its looks and events stay";
@@ -157,7 +156,7 @@ TEST_F(TableLooksTest, EndTurnAndStandReportInactiveWhileTheComputerMoves) {
     });
     QTest::mouseClick(button(0), Qt::LeftButton);
     waitFor([&] { return checked; });
-    waitFor([] { return clsPlayer::instance().CanAct; });
+    waitFor([this] { return game->table().match().Player().CanAct; });
     EXPECT_FALSE(accessible(button(0))->state().disabled);
 }
 
@@ -182,7 +181,7 @@ TEST_F(TableLooksTest, WhileTheComputerMovesEndTurnAndStandStayInactiveAndSilent
     frmGame::setWaitScale(1.0);
     bool checked = false;
     QTimer::singleShot(100, [&] {
-        ASSERT_FALSE(clsPlayer::instance().CanAct);
+        ASSERT_FALSE(game->table().match().Player().CanAct);
         PlayedSounds().clear();
         for (int i : {0, 1, 0})
             moveOver(button(i));
@@ -218,7 +217,8 @@ protected:
         return table.findChild<QLabel*>(QString::fromLatin1(name))->styleSheet();
     }
     QWidget table;
-    ScoreBoard board{&table};
+    MatchState match;
+    ScoreBoard board{&table, match};
 };
 
 TEST_F(ScoreBoardTest, ACountOverTwentyShowsAsABustAtOnce) {
@@ -237,15 +237,15 @@ TEST_F(ScoreBoardTest, TheStakeShowsWhereCreditsAreAtStake) {
     EXPECT_EQ(line("lblStake"), QStringLiteral("Wager: 50   Credits: 400"));
     GameState::instance().GameMode = GameState::Multiplayer;
     QWidget other;
-    ScoreBoard multiplayer(&other);
+    ScoreBoard multiplayer(&other, match);
     multiplayer.TextsOnLoad();
     EXPECT_TRUE(other.findChild<QLabel*>(QStringLiteral("lblStake"))->text().isEmpty());
 }
 
 TEST_F(ScoreBoardTest, ASetWonOnTheTieBreakerSaysWhy) {
     clsLanguage::instance().setCardDescription_T(QStringLiteral("wins a tie"));
-    clsPlayer& player = clsPlayer::instance();
-    clsOpponent& opponent = clsOpponent::instance();
+    MatchState::Side& player = match.Player();
+    MatchState::Side& opponent = match.Opponent();
     player.Count = opponent.Count = 18;
     player.Stand = opponent.Stand = true;
     board.SetDecided(0);

@@ -47,7 +47,7 @@ bool MatchSimulator::PlayMatch() {
     m_table.StartMatch();
     m_table.Activated();
     for (int turn = 0; m_table.IsOpen(); ++turn) {
-        if (turn == MaxTurnsPerMatch || !clsPlayer::instance().CanAct)
+        if (turn == MaxTurnsPerMatch || !m_table.match().Player().CanAct)
             return false;
         m_player.Act(m_table);
     }

@@ -1,7 +1,5 @@
 #include "ScriptedPlayer.h"
 
-#include "opponent/clsOpponent.h"
-#include "profile/clsPlayer.h"
 #include "rules/CardText.h"
 #include "rules/GameTable.h"
 #include "rules/Twenty.h"
@@ -67,8 +65,8 @@ ScriptedPlayer::Choice ScriptedPlayer::BestCard(const GameTable& table, int coun
 }
 
 void ScriptedPlayer::Act(GameTable& table) {
-    clsPlayer& player = clsPlayer::instance();
-    const clsOpponent& opponent = clsOpponent::instance();
+    const MatchState::Side& player = table.match().Player();
+    const MatchState::Side& opponent = table.match().Opponent();
     const auto serial = table.SetSerial();
     if (player.CanPlayCard && !player.Stand) {
         const Choice choice = BestCard(table, player.Count, opponent.Count, opponent.Stand);
