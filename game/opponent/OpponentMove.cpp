@@ -88,7 +88,7 @@ bool OpponentMove::ConsiderHandCard() {
     decision.count = side().Count;
     decision.playerCount = m_table.match().Player().Count;
     decision.playerStands = m_table.match().Player().Stand;
-    decision.hand = m_opponent.HandCards();
+    decision.hand = m_hand;
     decision.candidate = Candidate();
     decision.plays = decision.candidate >= 0 && ShouldPlay(decision.candidate);
     m_table.view().ComputerDecided(decision);
@@ -114,7 +114,7 @@ void OpponentMove::DecideStand() {
 }
 
 int OpponentMove::Candidate() const {
-    const auto& hand = m_opponent.HandCards();
+    const auto& hand = m_hand;
     for (int position = 0; position < 4; ++position) {
         if (hand[position].Kind != CardKind::Played &&
             side().Count + hand[position].TempValue <= Twenty)
@@ -125,7 +125,7 @@ int OpponentMove::Candidate() const {
 
 bool OpponentMove::ShouldPlay(int position) const {
     const int c = side().Count;
-    const int v = m_opponent.HandCards()[position].TempValue;
+    const int v = m_hand[position].TempValue;
     const int n = c + v;
     const int p = m_table.match().Player().Count;
     const bool s = m_table.match().Player().Stand;
@@ -135,7 +135,7 @@ bool OpponentMove::ShouldPlay(int position) const {
 }
 
 void OpponentMove::AI_TempHandValues() {
-    for (clsOpponent::HandCard& card : m_opponent.HandCards()) {
+    for (clsOpponent::HandCard& card : m_hand) {
         card.TempValue = 0;
         card.TempValue = TempValue(card.Kind);
     }
@@ -197,7 +197,7 @@ int OpponentMove::RewriteGain(int small, int large) const {
 }
 
 void OpponentMove::AI_SortCards() {
-    auto& hand = m_opponent.HandCards();
+    auto& hand = m_hand;
     for (int pass = 0; pass < 3; ++pass) {
         for (int i = 0; i < 3; ++i) {
             if (hand[i].TempValue < hand[i + 1].TempValue)
@@ -215,7 +215,7 @@ bool OpponentMove::AI_PlayHandCard(int position) {
     const int slot = rules.FreeSlot(1);
     if (slot < 0)
         return false;
-    clsOpponent::HandCard& card = m_opponent.HandCards()[position];
+    clsOpponent::HandCard& card = m_hand[position];
     TableModel& model = m_table.model();
     const int kind = card.Kind;
     if (kind == CardKind::TwoAndFour || kind == CardKind::ThreeAndSix) {

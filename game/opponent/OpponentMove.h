@@ -1,10 +1,11 @@
 #pragma once
 
+#include "opponent/clsOpponent.h"
 #include "rules/MatchState.h"
 
+#include <array>
 #include <cstdint>
 
-class clsOpponent;
 class GameTable;
 struct ComputerDecision;
 
@@ -13,7 +14,9 @@ struct ComputerDecision;
 // It sees only its own table and hand and the player's count and stand.
 class OpponentMove {
 public:
-    OpponentMove(clsOpponent& opponent, GameTable& table) : m_opponent(opponent), m_table(table) {}
+    using Hand = std::array<clsOpponent::HandCard, 4>;
+
+    OpponentMove(Hand& hand, GameTable& table) : m_hand(hand), m_table(table) {}
 
     void Play();
     // What each hand card would add to the computer's count if laid now.
@@ -39,7 +42,7 @@ private:
     // Side 1 of the table's match: the computer's count and stand.
     MatchState::Side& side() const;
 
-    clsOpponent& m_opponent;
+    Hand& m_hand;
     GameTable& m_table;
     std::uint32_t m_serial = 0;
 };

@@ -2,13 +2,12 @@
 
 #include "UserDataRecord.h"
 #include "opponent/CampaignLadder.h"
-#include "opponent/OpponentMove.h"
 #include "profile/clsLanguage.h"
 #include "profile/clsPlayer.h"
 #include "profile/clsStore.h"
 #include "rules/GameError.h"
 #include "rules/GameState.h"
-#include "rules/Random.h"
+#include "rules/RandomSource.h"
 #include "shell/Ports.h"
 
 #include <initializer_list>
@@ -86,7 +85,7 @@ void clsOpponent::ChooseSingleGameTier() {
     }
 }
 
-void clsOpponent::AI_CreateHandCards() {
+void clsOpponent::AI_CreateHandCards(std::array<HandCard, 4>& hand, RandomSource& random) {
     const QString source = QStringLiteral("AI_CreateHandCards");
     try {
         const GameState& state = GameState::instance();
@@ -95,7 +94,7 @@ void clsOpponent::AI_CreateHandCards() {
         clsPlayer& player = clsPlayer::instance();
         if (state.GameMode == GameState::Campaign && player.Level() == CampaignLadder::LastLevel) {
             for (int i = 0; i < 4; ++i)
-                m_handCards[i].Kind = player.HandCard(i);
+                hand[i].Kind = player.HandCard(i);
             return;
         }
         std::array<int, CardKind::Count> kinds{};
@@ -108,17 +107,13 @@ void clsOpponent::AI_CreateHandCards() {
             ReportError(17, source, QStringLiteral("Opponent has no hand cards."));
             return;
         }
-        for (HandCard& card : m_handCards) {
+        for (HandCard& card : hand) {
             // Single precision as the draw has always been made; a draw that rounds up to 1
             // must still name a kind of the list.
-            const int i = static_cast<int>(float(n) * float(Random::Next()));
+            const int i = static_cast<int>(float(n) * float(random.Next()));
             card.Kind = static_cast<std::int16_t>(kinds[i < n ? i : n - 1]);
         }
     } catch (const GameError& e) {
         ReportError(e.number(), source, QString::fromLatin1(e.what()));
     }
-}
-
-void clsOpponent::AI_Play(GameTable& table) {
-    OpponentMove(*this, table).Play();
 }

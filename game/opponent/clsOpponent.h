@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-class GameTable;
+class RandomSource;
 
 // Side 1 of the table: the computer in a single game and the campaign, the remote player in
 // multiplayer (then only Name is used). One instance for the program; its count and stand in a
@@ -39,13 +39,9 @@ public:
 
     bool SideDeck(int kind) const { return m_sideDeck[kind]; }
     void setSideDeck(int kind, bool allowed) { m_sideDeck[kind] = allowed; }
-    const std::array<HandCard, 4>& HandCards() const { return m_handCards; }
-    std::array<HandCard, 4>& HandCards() { return m_handCards; }
-
-    // Deals the computer's four hand cards for a new match (single game and campaign).
-    void AI_CreateHandCards();
-    // The computer's move on the given table.
-    void AI_Play(GameTable& table);
+    // Deals the computer's four hand cards for a new match (single game and campaign) from its
+    // side deck; on an error the hand stays as it was.
+    void AI_CreateHandCards(std::array<HandCard, 4>& hand, RandomSource& random);
     // Sets up the campaign opponent of the player's level: name, planet, starting credits,
     // wager limit and side deck. The credits already won from it stay in TempCredits.
     void CreateNPC();
@@ -59,5 +55,4 @@ private:
     QString m_planet;
     std::int32_t m_baseCredits = 0;
     std::array<bool, CardKind::Count> m_sideDeck{};
-    std::array<HandCard, 4> m_handCards{};
 };

@@ -6,12 +6,10 @@
 #include "rules/CardFace.h"
 #include "rules/GameState.h"
 #include "rules/MatchStatistics.h"
-#include "rules/Random.h"
 #include "rules/TableEffects.h"
 #include "rules/TablePeer.h"
 #include "rules/TableView.h"
 #include "rules/Twenty.h"
-#include "rules/clsCardPool.h"
 #include "sound/SoundEffect.h"
 
 namespace {
@@ -19,13 +17,24 @@ constexpr int MarkersPerSide = 3;
 } // namespace
 
 GameTable::GameTable(TableView& view, TableEffects& effects, TablePeer& peer,
-                     MatchStatistics& statistics)
-    : m_view(view), m_effects(effects), m_peer(peer), m_statistics(statistics),
-      m_model(view, effects, m_match), m_rules(*this), m_hand(*this), m_settlement(*this) {
+                     MatchStatistics& statistics, RandomSource& random)
+    : m_view(view), m_effects(effects), m_peer(peer), m_statistics(statistics), m_random(random),
+      m_deck(random), m_model(view, effects, m_match), m_rules(*this), m_hand(*this),
+      m_settlement(*this) {
+}
+
+// The one place where the game mode decides who side 1 is; the flow asks that player after.
+OpponentPlayer& GameTable::ChooseOpponent() {
+    const GameState& state = GameState::instance();
+    if (!state.isMultiplayer())
+        return m_computer;
+    if (state.IsHost)
+        return m_remotePlayer;
+    return m_hostPlayer;
 }
 
 void GameTable::StartMatch() {
-    const GameState& state = GameState::instance();
+    m_opponent = &ChooseOpponent();
     m_match = MatchState{};
     m_open = true;
     m_visible = false;
@@ -34,9 +43,7 @@ void GameTable::StartMatch() {
     m_model.clear(0, TableModel::SlotCount - 1);
     m_rules.ShowOpponentHand();
     m_hand.ShowHandCards();
-    // The computer's hand is dealt before anything can start its first move.
-    if (!state.isMultiplayer())
-        clsOpponent::instance().AI_CreateHandCards();
+    m_opponent->MatchStarted(*this);
     m_view.MatchStarted();
     NewSet();
 }
@@ -82,7 +89,7 @@ void GameTable::StandUp() {
 // Telling the other program may have let anything happen: the host's move goes on only in its
 // own set.
 void GameTable::TellOwnMove(void (TablePeer::*tell)()) {
-    if (GameState::instance().isClient()) {
+    if (!m_opponent->RunsRules()) {
         MatchState::Side& player = m_match.Player();
         player.CanAct = player.CanPlayCard = false;
         m_view.ButtonsInactive();
@@ -111,12 +118,12 @@ void GameTable::FollowResult(modGameSystem::SetResult result, int moved) {
     const int next = NextMover(result, moved);
     PlayerChange(next);
     if (next == 1)
-        LetComputerMove();
+        LetOpponentMove();
 }
 
-void GameTable::LetComputerMove() {
-    if (!m_match.Opponent().Stand && !GameState::instance().isMultiplayer())
-        clsOpponent::instance().AI_Play(*this);
+void GameTable::LetOpponentMove() {
+    if (!m_match.Opponent().Stand)
+        m_opponent->TakeTurn(*this);
 }
 
 void GameTable::RemoteTurnEnded() {
@@ -139,7 +146,7 @@ void GameTable::RemoteStood() {
 }
 
 void GameTable::RemoteMoveEnded() {
-    if (GameState::instance().isHost())
+    if (m_opponent->RunsRules())
         FollowResult(m_rules.EvaluateSet(), 1);
 }
 
@@ -209,17 +216,14 @@ void GameTable::NewSet() {
         side.Count = 0;
     }
     m_match.LocalSetDone = m_match.RemoteSetDone = false;
-    const GameState& state = GameState::instance();
-    if (state.isClient())
-        return;
-    clsCardPool::instance().CreateNew();
-    const int beginner = state.isHost() ? (state.HostBegins ? 0 : 1) : Random::Pick(2);
+    if (!m_opponent->RunsRules())
+        return; // the host starts the set and tells
+    m_deck.CreateNew();
+    const int beginner = m_opponent->Beginner(*this);
     m_view.SetStarted(beginner);
     PlayerChange(beginner);
-    if (state.isHost())
-        return;
     if (beginner == 1)
-        clsOpponent::instance().AI_Play(*this);
+        m_opponent->TakeTurn(*this);
     else
         m_match.LastCardSide = 0;
 }
@@ -234,14 +238,12 @@ void GameTable::PlayerChange(int side) {
         m_view.ButtonsNormal();
     else
         m_view.ButtonsInactive();
-    const GameState& state = GameState::instance();
     const auto serial = m_serial;
-    if (state.isHost())
-        m_peer.TurnGiven(side);
+    m_opponent->TellTurn(*this, side);
     if (!IsCurrent(serial))
         return;
     const bool stands = m_match.Sides[toPlayer ? 0 : 1].Stand;
-    const bool deals = toPlayer ? !state.isClient() : state.isHost();
+    const bool deals = toPlayer ? m_opponent->RunsRules() : m_opponent->DealtByTable();
     if (deals && !stands)
         m_rules.DealCard(side);
 }
@@ -263,18 +265,7 @@ void GameTable::PlayerWin(int winner) {
     if (!IsCurrent(serial))
         return; // the table closed while the result was shown
     ClearTable();
-    const GameState& state = GameState::instance();
-    if (!state.isMultiplayer()) {
-        NewSet();
-        return;
-    }
-    m_view.ButtonsInactive();
-    if (state.IsHost) {
-        m_match.LocalSetDone = true;
-        CheckDone();
-    } else {
-        m_peer.SetAcknowledged();
-    }
+    m_opponent->SetOver(*this);
 }
 
 bool GameTable::MarkSetWon(int side) {
@@ -291,17 +282,15 @@ bool GameTable::MarkSetWon(int side) {
 
 void GameTable::AnnounceSet(int winner) {
     const clsLanguage& texts = clsLanguage::instance();
-    const GameState& state = GameState::instance();
-    if (state.isMultiplayer()) {
+    if (m_opponent->Remote()) {
         const QString line =
             winner == modGameSystem::Tie
                 ? texts.SetTied()
                 : (winner == 0 ? clsPlayer::instance().Name() : clsOpponent::instance().Name()) +
                       QLatin1Char(' ') + texts.HasWonSet();
         m_view.AddChatLine(line, 0);
-        if (state.IsHost)
-            m_peer.ResultDecided(winner);
     }
+    m_opponent->TellResult(*this, winner);
     const QString* message[] = {&texts.SetWon(), &texts.SetLost(), &texts.SetTied()};
     m_effects.ShowMessage(*message[winner]);
 }

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "opponent/ComputerPlayer.h"
+#include "rules/HostPlayer.h"
 #include "rules/MatchSettlement.h"
 #include "rules/MatchState.h"
 #include "rules/PlayerHand.h"
+#include "rules/Random.h"
+#include "rules/RemotePlayer.h"
 #include "rules/TableModel.h"
+#include "rules/clsCardPool.h"
 #include "rules/modGameSystem.h"
 
 #include <array>
@@ -15,16 +20,18 @@ class TablePeer;
 class TableView;
 
 // One match at the table between side 0 (clsPlayer) and side 1 (clsOpponent): the table's
-// model, the match's own state and its flow of sets and turns. It talks out through four ports
-// given to it: the view (looks, see TableView.h for how a window drives a match), the effects
-// (waits, messages, sounds), the peer (typed events to the other program in multiplayer, NoPeer
-// otherwise) and the statistics report. The other program's moves come back in through the
-// Remote... calls below.
+// model, the match's own state, its deck and its flow of sets and turns. Side 1 is played by an
+// OpponentPlayer chosen when the match starts. The table talks out through four ports given to
+// it: the view (looks, see TableView.h for how a window drives a match), the effects (waits,
+// messages, sounds), the peer (typed events to the other program in multiplayer, NoPeer
+// otherwise) and the statistics report; its random choices come from the source it is handed.
+// The other program's moves come back in through the Remote... calls below.
 class GameTable {
 public:
     enum Button { EndTurnButton = 0, StandButton = 1, QuitButton = 2 };
 
-    GameTable(TableView& view, TableEffects& effects, TablePeer& peer, MatchStatistics& statistics);
+    GameTable(TableView& view, TableEffects& effects, TablePeer& peer, MatchStatistics& statistics,
+              RandomSource& random = Random::Program());
     GameTable(const GameTable&) = delete;
     GameTable& operator=(const GameTable&) = delete;
 
@@ -36,12 +43,19 @@ public:
     MatchStatistics& statistics() { return m_statistics; }
     MatchState& match() { return m_match; }
     const MatchState& match() const { return m_match; }
+    RandomSource& random() { return m_random; }
+    clsCardPool& deck() { return m_deck; }
+    // Who plays side 1 in the running match, and the computer that plays it outside multiplayer.
+    OpponentPlayer& opponentPlayer() { return *m_opponent; }
+    ComputerPlayer& computer() { return m_computer; }
+    const ComputerPlayer& computer() const { return m_computer; }
     modGameSystem& rules() { return m_rules; }
     PlayerHand& hand() { return m_hand; }
     const PlayerHand& hand() const { return m_hand; }
 
-    // Opens the table for a new match while it is still hidden: lays out the hand, deals the
-    // computer's hand (not in multiplayer) and starts the first set.
+    // Opens the table for a new match while it is still hidden: chooses side 1's player by the
+    // game mode, lays out the hand, lets side 1 prepare (the computer draws its hand) and starts
+    // the first set.
     void StartMatch();
     // The table became visible: queued deals are made now.
     void Activated();
@@ -100,7 +114,8 @@ private:
     void TellOwnMove(void (TablePeer::*tell)());
     void FollowResult(modGameSystem::SetResult result, int moved);
     void RemoteMoveEnded();
-    void LetComputerMove();
+    void LetOpponentMove();
+    OpponentPlayer& ChooseOpponent();
     // Shows the side's next set-win marker; true when it was its third.
     bool MarkSetWon(int side);
     void AnnounceSet(int winner);
@@ -110,6 +125,12 @@ private:
     TableEffects& m_effects;
     TablePeer& m_peer;
     MatchStatistics& m_statistics;
+    RandomSource& m_random;
+    clsCardPool m_deck;
+    ComputerPlayer m_computer;
+    RemotePlayer m_remotePlayer;
+    HostPlayer m_hostPlayer;
+    OpponentPlayer* m_opponent = &m_computer;
     MatchState m_match;
     TableModel m_model;
     modGameSystem m_rules;

@@ -30,15 +30,14 @@ void MatchSettlement::EndMatch(int winner) {
 }
 
 void MatchSettlement::AnnounceMatch(int winner) {
-    GameState& state = GameState::instance();
-    if (!state.isMultiplayer())
+    OpponentPlayer& opponent = m_table.opponentPlayer();
+    if (!opponent.Remote())
         return;
     const QString name =
         winner == 0 ? clsPlayer::instance().Name() : clsOpponent::instance().Name();
     m_table.view().AddChatLine(name + QLatin1Char(' ') + clsLanguage::instance().HasWonMatch(), 0);
-    state.MatchOver = true;
-    if (state.IsHost)
-        m_table.peer().ResultDecided(winner);
+    GameState::instance().MatchOver = true;
+    opponent.TellResult(m_table, winner);
 }
 
 void MatchSettlement::PlayerWon() {

@@ -1,22 +1,17 @@
 #include "rules/clsCardPool.h"
 
-#include "rules/Random.h"
+#include "rules/RandomSource.h"
 #include "shell/Ports.h"
 
 #include <utility>
-
-clsCardPool& clsCardPool::instance() {
-    static clsCardPool pool;
-    return pool;
-}
 
 void clsCardPool::CreateNew() {
     m_top = Size - 1;
     for (int i = 0; i < Size; ++i)
         m_cards[i] = static_cast<std::uint8_t>(i % 10 + 1);
     for (int n = 0; n < Size; ++n) {
-        const int a = Random::Pick(Size);
-        const int b = Random::Pick(Size);
+        const int a = m_random->Pick(Size);
+        const int b = m_random->Pick(Size);
         std::swap(m_cards[a], m_cards[b]);
     }
 }

@@ -1,9 +1,7 @@
 #include "rules/modGameSystem.h"
 
 #include "rules/CardFace.h"
-#include "rules/GameState.h"
 #include "rules/GameTable.h"
-#include "rules/Random.h"
 #include "rules/TableEffects.h"
 #include "rules/TablePeer.h"
 #include "rules/TableView.h"
@@ -34,7 +32,7 @@ void modGameSystem::DealCard(int side) {
     if (slot < 0)
         return; // a full row is never dealt to: its ninth card has decided the set
     m_table.effects().PlaySound(SoundEffect::Deal);
-    const CardText text = CardText::fromNumber(clsCardPool::instance().GetCard(), false);
+    const CardText text = CardText::fromNumber(m_table.deck().GetCard(), false);
     const auto serial = m_table.SetSerial();
     m_table.peer().CardPlaced(side, CardFace::MainDeck, text);
     if (!m_table.IsCurrent(serial))
@@ -75,7 +73,7 @@ void modGameSystem::CheckAutoStand() {
 }
 
 bool modGameSystem::CheckFullTable() {
-    if (!GameState::instance().runsRules())
+    if (!m_table.opponentPlayer().RunsRules())
         return false;
     const auto serial = m_table.SetSerial();
     bool decided = DecideFullSide(0);
@@ -118,7 +116,7 @@ void modGameSystem::RemoveOpponentHandCard() {
             QStringLiteral("Error: All opponent hand cards are already deleted"));
         return;
     }
-    const int hidden = shown[Random::Pick(n)];
+    const int hidden = shown[m_table.random().Pick(n)];
     m_opponentHand[hidden] = false;
     m_table.view().OpponentHandCardHidden(hidden);
 }

@@ -91,7 +91,7 @@ TEST_F(CampaignMatchTest, AtTheMirrorNoCreditsMove) {
     EXPECT_EQ(player.Credits(), 300);
     EXPECT_EQ(player.Losses(), 1);
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(opponent.HandCards()[i].Kind, player.HandCard(i));
+        EXPECT_EQ(table->computer().HandCards()[i].Kind, player.HandCard(i));
     WinMatch();
     EXPECT_EQ(player.Credits(), 300);
     EXPECT_EQ(opponent.Credits(), 0);

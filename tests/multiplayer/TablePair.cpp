@@ -16,14 +16,12 @@ void TablePair::Side::Enter() const {
     GameState::instance() = state;
     clsPlayer::instance() = player;
     clsOpponent::instance() = opponent;
-    clsCardPool::instance() = pool;
 }
 
 void TablePair::Side::Leave() {
     state = GameState::instance();
     player = clsPlayer::instance();
     opponent = clsOpponent::instance();
-    pool = clsCardPool::instance();
 }
 
 TablePair::TablePair(std::uint64_t seed) {

@@ -11,7 +11,6 @@
 #include "rules/MatchStatistics.h"
 #include "rules/TableEffects.h"
 #include "rules/TableView.h"
-#include "rules/clsCardPool.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,7 +21,8 @@
 #include <vector>
 
 // Two programs of a multiplayer match in one process: a host table and a client table, each
-// with its own copy of the program-wide match state (swapped in while it runs), joined by the
+// with its own match and deck and its own copy of the program-wide mode and profile (swapped in
+// while it runs), joined by the
 // real protocol code over an in-memory pipe. Waits and messages take no time.
 class TablePair {
 public:
@@ -36,7 +36,6 @@ public:
         GameState state;
         clsPlayer player = clsPlayer::instance();
         clsOpponent opponent = clsOpponent::instance();
-        clsCardPool pool = clsCardPool::instance();
         ProtocolReceiver receiver{*this};
         MultiplayerLink link{*this, receiver};
         GameTable table{*this, *this, link, *this};

@@ -1,4 +1,5 @@
 #include "TableFixture.h"
+#include "opponent/ComputerPlayer.h"
 #include "opponent/clsOpponent.h"
 #include "profile/clsLanguage.h"
 #include "profile/clsPlayer.h"
@@ -13,11 +14,14 @@ namespace {
 class OpponentHandTest : public TableFixture {
 protected:
     clsOpponent& opponent = clsOpponent::instance();
+    ComputerPlayer::Hand dealt{};
+
+    void Deal() { opponent.AI_CreateHandCards(dealt, Random::Program()); }
     std::set<int> DealtKinds(int rounds) {
         std::set<int> kinds;
         for (int i = 0; i < rounds; ++i) {
-            opponent.AI_CreateHandCards();
-            for (const auto& card : opponent.HandCards())
+            Deal();
+            for (const auto& card : dealt)
                 kinds.insert(card.Kind);
         }
         return kinds;
@@ -46,16 +50,16 @@ TEST_F(OpponentHandTest, AnEmptySideDeckIsReportedAndTheHandKept) {
     const std::vector<QString>& messages = shownMessages;
     clsPlayer::instance().setHighscore(50);
     Random::SetSequence({0.0, 0.3, 0.5, 0.99999999});
-    opponent.AI_CreateHandCards();
+    Deal();
     // A draw that rounds up to 1 in single precision still names the last kind of the list.
-    EXPECT_EQ(opponent.HandCards()[3].Kind, 4);
+    EXPECT_EQ(dealt[3].Kind, 4);
     clsPlayer::instance().setHighscore(-1);
-    opponent.AI_CreateHandCards();
+    Deal();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0],
               QStringLiteral("Error 17 in AI_CreateHandCards: Opponent has no hand cards."));
-    EXPECT_EQ(opponent.HandCards()[0].Kind, 0);
-    EXPECT_EQ(opponent.HandCards()[3].Kind, 4);
+    EXPECT_EQ(dealt[0].Kind, 0);
+    EXPECT_EQ(dealt[3].Kind, 4);
 }
 
 TEST_F(OpponentHandTest, CampaignDecksAndTheLastLevelCopy) {
@@ -66,9 +70,9 @@ TEST_F(OpponentHandTest, CampaignDecksAndTheLastLevelCopy) {
     const std::int16_t hand[] = {21, 3, 18, 7};
     for (int i = 0; i < 4; ++i)
         clsPlayer::instance().setHandCard(i, hand[i]);
-    opponent.AI_CreateHandCards();
+    Deal();
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(opponent.HandCards()[i].Kind, hand[i]);
+        EXPECT_EQ(dealt[i].Kind, hand[i]);
 }
 
 TEST_F(OpponentHandTest, NameWagerAndCredits) {

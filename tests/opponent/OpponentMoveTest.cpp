@@ -32,15 +32,14 @@ TEST_P(ComputerDecisionTest, ConsidersOnlyTheFirstFittingCard) {
     Lay(1, c.computer);
     Lay(0, c.player);
     player().Stand = c.playerStands;
-    clsOpponent& opponent = clsOpponent::instance();
     for (int i = 0; i < 4; ++i)
-        opponent.HandCards()[i].Kind = static_cast<std::int16_t>(c.kinds[i]);
-    OpponentMove move(opponent, table);
+        table.computer().HandCards()[i].Kind = static_cast<std::int16_t>(c.kinds[i]);
+    OpponentMove move(table.computer().HandCards(), table);
     move.AI_TempHandValues();
     move.AI_SortCards();
     Hand sorted{};
     for (int i = 0; i < 4; ++i)
-        sorted[i] = opponent.HandCards()[i].Kind;
+        sorted[i] = table.computer().HandCards()[i].Kind;
     EXPECT_EQ(sorted, c.sortedKinds);
     const int candidate = move.Candidate();
     EXPECT_EQ(candidate, c.candidate);
@@ -120,8 +119,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 class ComputerMoveTest : public TableFixture {
 protected:
-    clsOpponent& opponent = clsOpponent::instance();
-
     void Prepare(std::vector<const char*> computer, std::vector<const char*> playerCards,
                  bool playerStands, Hand kinds, int dealt) {
         StartWithPlayerToMove();
@@ -129,7 +126,7 @@ protected:
         Lay(0, playerCards);
         player().Stand = playerStands;
         for (int i = 0; i < 4; ++i)
-            opponent.HandCards()[i].Kind = static_cast<std::int16_t>(kinds[i]);
+            table.computer().HandCards()[i].Kind = static_cast<std::int16_t>(kinds[i]);
         NextCardIs(dealt);
     }
     std::vector<std::string> ComputerTable() const { return Texts(9, 17, table.model()); }
@@ -137,18 +134,18 @@ protected:
 
 TEST_F(ComputerMoveTest, LaysTheCardThenStandsAtTwenty) {
     Prepare({"10"}, {"10", "7"}, false, {3, 1, 6, 8}, 6);
-    opponent.AI_Play(table);
+    table.computer().TakeTurn(table);
     EXPECT_EQ(ComputerTable(), (std::vector<std::string>{"10", "6", "+4"}));
     EXPECT_EQ(table.model().face(11), CardFace::Plus + CardFace::DimOffset);
     EXPECT_EQ(ports.stands, std::vector<int>{1});
     EXPECT_EQ(ports.waits, (std::vector<int>{500, 300, 350}));
     EXPECT_EQ(ports.hiddenOpponentCards.size(), 1u);
-    EXPECT_EQ(opponent.HandCards()[0].Kind, CardKind::Played);
+    EXPECT_EQ(table.computer().HandCards()[0].Kind, CardKind::Played);
 }
 
 TEST_F(ComputerMoveTest, ADealToTwentyStandsWithoutLookingAtTheHand) {
     Prepare({"10"}, {"10", "7"}, false, {3, 1, 6, 8}, 10);
-    opponent.AI_Play(table);
+    table.computer().TakeTurn(table);
     EXPECT_TRUE(ports.decisions.empty());
     EXPECT_EQ(ports.stands, std::vector<int>{1});
 }
@@ -171,7 +168,7 @@ TEST_F(ComputerMoveTest, LaidTextsOfTieBreakerDoubleAndRewrite) {
         // The player stands at 19 so that every one of these cards is worth laying.
         Prepare(c.before, {"10", "9"}, true, {c.kind, -1, -1, -1}, c.dealt);
         ports.slotTexts.clear();
-        opponent.AI_Play(table);
+        table.computer().TakeTurn(table);
         auto next = ports.slotTexts.begin();
         for (const Change& change : c.changes) {
             next = std::find(next, ports.slotTexts.end(), change);
@@ -185,7 +182,7 @@ TEST_F(ComputerMoveTest, ANinthCardThatDecidesTheSetEndsTheMove) {
     // The next set: an unshuffled deck and side 0 begins, so nothing else evaluates.
     std::vector<double> draws(81, 0.0);
     Random::SetSequence(draws);
-    opponent.AI_Play(table);
+    table.computer().TakeTurn(table);
     EXPECT_TRUE(ports.decisions.empty());
     EXPECT_EQ(ports.markers, std::vector<int>{3});
     EXPECT_TRUE(ports.results.empty());

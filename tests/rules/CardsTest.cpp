@@ -75,7 +75,7 @@ class CardPool : public TableFixture {};
 TEST_F(CardPool, HoldsFourOfEachValueWhateverTheDraws) {
     for (std::uint64_t seed = 1; seed <= 50; ++seed) {
         Random::Seed(seed);
-        clsCardPool& pool = clsCardPool::instance();
+        clsCardPool& pool = table.deck();
         pool.CreateNew();
         std::array<int, 11> seen{};
         for (int i = 0; i < clsCardPool::Size; ++i)
@@ -89,7 +89,7 @@ TEST_F(CardPool, HoldsFourOfEachValueWhateverTheDraws) {
 TEST_F(CardPool, DealsFromTheTopAndRebuildsAnExhaustedDeck) {
     const std::vector<QString>& messages = shownMessages;
     Random::Seed(7);
-    clsCardPool& pool = clsCardPool::instance();
+    clsCardPool& pool = table.deck();
     pool.CreateNew();
     std::array<std::uint8_t, clsCardPool::Size> deck{};
     for (int i = 0; i < clsCardPool::Size; ++i)

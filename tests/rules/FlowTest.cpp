@@ -107,28 +107,19 @@ TEST_F(FlowTest, ASideBelowAStandingOpponentMovesAgainUntilItPasses) {
 }
 
 TEST_F(FlowTest, TheHostDealsTellsAndEvaluatesTheClientOnlyReports) {
-    GameState& state = GameState::instance();
-    StartWithPlayerToMove();
-    state.GameMode = GameState::Multiplayer;
-    state.IsHost = true;
-    ports.told.clear(); // the single game's first deal: a single game has no peer
+    StartMultiplayerWithPlayerToMove(true);
     NextCardIs(7);
     table.PlayerChange(0);
     EXPECT_EQ(ports.told, (std::vector<std::string>{"turn 0", "card 0 5 7"}));
 
-    state.IsHost = false;
-    ports.told.clear();
+    StartMultiplayerWithPlayerToMove(false);
     table.ButtonClick(GameTable::EndTurnButton);
     EXPECT_EQ(ports.told, std::vector<std::string>{"end"});
     EXPECT_TRUE(ports.results.empty());
 }
 
 TEST_F(FlowTest, TheHostStartsTheNextSetOnlyWhenBothAcknowledged) {
-    GameState& state = GameState::instance();
-    StartWithPlayerToMove();
-    state.GameMode = GameState::Multiplayer;
-    state.IsHost = true;
-    ports.told.clear(); // the single game's first deal: a single game has no peer
+    StartMultiplayerWithPlayerToMove(true);
     table.PlayerWin(0);
     ASSERT_FALSE(ports.told.empty());
     EXPECT_EQ(ports.told.front(), "won 0");

@@ -41,17 +41,15 @@ protected:
     // the player's Stand above a standing computer decides the set and shows the result; the
     // host's End Turn tells the other program first.
     int Prepare(Blocking inside) {
-        StartWithPlayerToMove();
+        if (inside == Blocking::Send)
+            StartMultiplayerWithPlayerToMove(true);
+        else
+            StartWithPlayerToMove();
         if (inside == Blocking::Message) {
             Lay(1, {"10", "7"});
             opponent().Stand = true;
             Lay(0, {"10", "9"});
             return GameTable::StandButton;
-        }
-        if (inside == Blocking::Send) {
-            GameState::instance().GameMode = GameState::Multiplayer;
-            GameState::instance().IsHost = true;
-            ports.told.clear();
         }
         Lay(0, {"10"});
         NextCardIs(5);

@@ -11,11 +11,7 @@ namespace {
 class RemoteMovesTest : public TableFixture {
 protected:
     void StartAs(bool host) {
-        StartWithPlayerToMove();
-        GameState& state = GameState::instance();
-        state.GameMode = GameState::Multiplayer;
-        state.IsHost = host;
-        ports.told.clear();
+        StartMultiplayerWithPlayerToMove(host);
         ports.results.clear();
     }
 };

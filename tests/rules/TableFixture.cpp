@@ -39,6 +39,17 @@ void TableFixture::StartWithPlayerToMove() {
     ports.waits.clear();
 }
 
+void TableFixture::StartMultiplayerWithPlayerToMove(bool host) {
+    GameState& state = GameState::instance();
+    state.GameMode = GameState::Multiplayer;
+    state.IsHost = host;
+    state.HostBegins = true;
+    StartWithPlayerToMove();
+    if (!host)
+        table.RemoteTurnGiven(0);
+    ports.told.clear();
+}
+
 void TableFixture::Lay(int side, const std::vector<const char*>& texts, int face) {
     TableModel& model = table.model();
     for (const char* text : texts) {
@@ -50,7 +61,7 @@ void TableFixture::Lay(int side, const std::vector<const char*>& texts, int face
 
 void TableFixture::NextCardIs(int value) {
     Random::SetSequence(std::vector<double>(80, 0.0));
-    clsCardPool& pool = clsCardPool::instance();
+    clsCardPool& pool = table.deck();
     pool.CreateNew();
     while (pool.CardAt(pool.Top()) != value)
         pool.GetCard();

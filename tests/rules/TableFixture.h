@@ -21,10 +21,13 @@ protected:
     void TearDown() override;
     // Starts a match in which side 0 begins, shows the table, then empties slots 0..17.
     void StartWithPlayerToMove();
+    // The same in a multiplayer match, as the host (side 0 begins) or as the client (the host
+    // gave the turn to side 0); what was told to the other program so far is forgotten.
+    void StartMultiplayerWithPlayerToMove(bool host);
     // Lays texts on a side's table from its first slot; main-deck cards unless face given.
     void Lay(int side, const std::vector<const char*>& texts, int face = 5);
     // The next GetCard deals this value (1..10).
-    static void NextCardIs(int value);
+    void NextCardIs(int value);
     static std::vector<std::string> Texts(int first, int last, const TableModel& model);
     MatchState::Side& player() { return table.match().Player(); }
     MatchState::Side& opponent() { return table.match().Opponent(); }

@@ -48,7 +48,7 @@ void SimPorts::MatchStarted() {
 
 void SimPorts::WriteHands() {
     const clsPlayer& player = clsPlayer::instance();
-    const auto& computer = clsOpponent::instance().HandCards();
+    const auto& computer = m_table->computer().HandCards();
     std::fprintf(m_out, "{\"ev\":\"hand\",\"side\":0,\"kinds\":[%d,%d,%d,%d]}\n",
                  player.HandCard(0), player.HandCard(1), player.HandCard(2), player.HandCard(3));
     std::fprintf(m_out, "{\"ev\":\"hand\",\"side\":1,\"kinds\":[%d,%d,%d,%d]}\n", computer[0].Kind,
