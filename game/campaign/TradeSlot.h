@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/EnterButton.h"
+#include "view/EnterButton.h"
 
 // One place of the trade window's card strip: a small card picture with its caption beside it,
 // framed and coloured while its kind is the selected one. Tab reaches it; Space or Enter selects

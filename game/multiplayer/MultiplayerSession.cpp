@@ -5,12 +5,12 @@
 #include "profile/clsLanguage.h"
 #include "rules/GameState.h"
 #include "rules/Random.h"
-#include "rules/frmGame.h"
 #include "shell/Ports.h"
 #include "shell/ScreenCoordinator.h"
 #include "shell/frmMain.h"
 #include "shell/frmMessage.h"
 #include "shell/modWindow.h"
+#include "view/frmGame.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -17,10 +17,6 @@ struct GameState {
 
     bool isMultiplayer() const { return GameMode == Multiplayer; }
     bool isHost() const { return GameMode == Multiplayer && IsHost; }
-    bool isClient() const { return GameMode == Multiplayer && !IsHost; }
-    // The program that deals, evaluates and decides the sets: every program outside
-    // multiplayer, the host in it.
-    bool runsRules() const { return GameMode != Multiplayer || IsHost; }
 
     static GameState& instance() {
         static GameState state;

@@ -6,12 +6,12 @@
 #include "online/frmUpdate.h"
 #include "profile/clsLanguage.h"
 #include "rules/GameState.h"
-#include "rules/frmGame.h"
 #include "shell/Ports.h"
 #include "shell/frmMain.h"
 #include "shell/frmMessage.h"
 #include "shell/modShell.h"
 #include "sidedeck/frmSelectCards.h"
+#include "view/frmGame.h"
 
 #include <QApplication>
 #include <QTimer>

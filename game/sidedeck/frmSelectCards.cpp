@@ -5,11 +5,8 @@
 #include "profile/clsLanguage.h"
 #include "profile/clsPlayer.h"
 #include "profile/clsStore.h"
-#include "rules/CardView.h"
 #include "rules/GameError.h"
 #include "rules/GameState.h"
-#include "rules/PlateButton.h"
-#include "rules/TableArt.h"
 #include "shell/Look.h"
 #include "shell/Ports.h"
 #include "shell/ReadOr.h"
@@ -18,6 +15,9 @@
 #include "sidedeck/MatchStart.h"
 #include "sound/SoundEffect.h"
 #include "sound/modSoundSystem.h"
+#include "view/CardView.h"
+#include "view/PlateButton.h"
+#include "view/TableArt.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -4,16 +4,16 @@
 #include "opponent/CampaignLadder.h"
 #include "profile/clsLanguage.h"
 #include "profile/clsPlayer.h"
-#include "rules/CardView.h"
 #include "rules/GameState.h"
-#include "rules/PlateButton.h"
 #include "rules/Random.h"
-#include "rules/frmGame.h"
 #include "shell/Ports.h"
 #include "shell/ScreenCoordinator.h"
 #include "shell/ctlButton.h"
 #include "shell/frmMain.h"
 #include "sidedeck/frmSelectCards.h"
+#include "view/CardView.h"
+#include "view/PlateButton.h"
+#include "view/frmGame.h"
 
 #include <QCursor>
 #include <QLineEdit>

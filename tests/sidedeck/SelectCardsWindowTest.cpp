@@ -2,11 +2,11 @@
 
 #include "profile/clsPlayer.h"
 #include "rules/CardFace.h"
-#include "rules/CardView.h"
 #include "rules/GameState.h"
-#include "rules/PlateButton.h"
 #include "shell/Ports.h"
 #include "sidedeck/frmSelectCards.h"
+#include "view/CardView.h"
+#include "view/PlateButton.h"
 
 #include <QEnterEvent>
 #include <QTest>

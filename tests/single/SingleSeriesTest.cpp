@@ -1,14 +1,14 @@
 #include "ShellFixture.h"
 
 #include "profile/clsPlayer.h"
-#include "rules/CardView.h"
-#include "rules/PlateButton.h"
 #include "rules/Random.h"
-#include "rules/frmGame.h"
 #include "shell/ScreenCoordinator.h"
 #include "shell/ctlButton.h"
 #include "shell/frmMain.h"
 #include "shell/frmMessage.h"
+#include "view/CardView.h"
+#include "view/PlateButton.h"
+#include "view/frmGame.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

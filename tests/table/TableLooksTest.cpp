@@ -2,12 +2,12 @@
 
 #include "profile/clsPlayer.h"
 #include "rules/GameState.h"
-#include "rules/PlateButton.h"
 #include "rules/Random.h"
-#include "rules/ScoreBoard.h"
 #include "rules/TableModel.h"
-#include "rules/frmGame.h"
 #include "shell/Ports.h"
+#include "view/PlateButton.h"
+#include "view/ScoreBoard.h"
+#include "view/frmGame.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,9 +1,9 @@
-#include "rules/TableHighlights.h"
+#include "view/TableHighlights.h"
 
 #include "rules/GameTable.h"
-#include "rules/PlateButton.h"
 #include "sound/SoundEffect.h"
 #include "sound/modSoundSystem.h"
+#include "view/PlateButton.h"
 
 namespace {
 

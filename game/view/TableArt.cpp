@@ -1,8 +1,8 @@
-#include "rules/TableArt.h"
+#include "view/TableArt.h"
 
-#include "rules/TableLayout.h"
 #include "shell/CardPainter.h"
 #include "shell/Look.h"
+#include "view/TableLayout.h"
 
 #include <QLinearGradient>
 #include <QPainter>

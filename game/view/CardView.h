@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/EnterButton.h"
+#include "view/EnterButton.h"
 
 // One card as the table and the side deck selection show it: the face picture (or nothing for
 // an empty place) with the card's text written into its value window, and below it, where a

@@ -1,4 +1,4 @@
-#include "rules/PlateButton.h"
+#include "view/PlateButton.h"
 
 #include "shell/Look.h"
 

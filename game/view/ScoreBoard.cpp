@@ -1,4 +1,4 @@
-#include "rules/ScoreBoard.h"
+#include "view/ScoreBoard.h"
 
 #include "opponent/clsOpponent.h"
 #include "profile/clsLanguage.h"
@@ -6,10 +6,10 @@
 #include "rules/CardKind.h"
 #include "rules/GameState.h"
 #include "rules/MatchState.h"
-#include "rules/TableArt.h"
-#include "rules/TableLabel.h"
-#include "rules/TableLayout.h"
 #include "rules/Twenty.h"
+#include "view/TableArt.h"
+#include "view/TableLabel.h"
+#include "view/TableLayout.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "rules/TableLabel.h"
+#include "view/TableLabel.h"
 
 #include "shell/Look.h"
 

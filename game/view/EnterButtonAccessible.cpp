@@ -1,6 +1,6 @@
-#include "rules/EnterButtonAccessible.h"
+#include "view/EnterButtonAccessible.h"
 
-#include "rules/EnterButton.h"
+#include "view/EnterButton.h"
 
 namespace {
 QAccessibleInterface* Factory(const QString&, QObject* object) {

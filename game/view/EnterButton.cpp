@@ -1,6 +1,6 @@
-#include "rules/EnterButton.h"
+#include "view/EnterButton.h"
 
-#include "rules/EnterButtonAccessible.h"
+#include "view/EnterButtonAccessible.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

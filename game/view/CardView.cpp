@@ -1,4 +1,4 @@
-#include "rules/CardView.h"
+#include "view/CardView.h"
 
 #include "rules/CardFace.h"
 #include "shell/CardPainter.h"

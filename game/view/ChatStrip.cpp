@@ -1,14 +1,14 @@
-#include "rules/ChatStrip.h"
+#include "view/ChatStrip.h"
 
 #include "multiplayer/ctlChatBox.h"
 #include "profile/clsLanguage.h"
 #include "profile/clsPlayer.h"
 #include "profile/clsStore.h"
 #include "rules/GameState.h"
-#include "rules/TableLabel.h"
 #include "shell/Ports.h"
 #include "sound/SoundEffect.h"
 #include "sound/modSoundSystem.h"
+#include "view/TableLabel.h"
 
 #include <QLabel>
 #include <QLineEdit>

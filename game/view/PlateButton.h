@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/EnterButton.h"
+#include "view/EnterButton.h"
 
 // A button of the table and the side deck selection: a caption on a plate of the background.
 // Its highlighted look shows the dark plate and greys the caption; which of its looks is shown
