@@ -82,15 +82,11 @@ bool OpponentMove::Move() {
 }
 
 bool OpponentMove::ConsiderHandCard() {
-    AI_TempHandValues();
-    AI_SortCards();
-    ComputerDecision decision;
-    decision.count = side().Count;
-    decision.playerCount = m_table.match().Player().Count;
-    decision.playerStands = m_table.match().Player().Stand;
-    decision.hand = m_hand;
-    decision.candidate = Candidate();
-    decision.plays = decision.candidate >= 0 && ShouldPlay(decision.candidate);
+    const ComputerDecision decision =
+        ComputerDecision::Decide(m_table.model(), m_table.match(), m_hand);
+    if (decision.doubleUnknown)
+        ReportError(12, QStringLiteral("AI_TempHandValues"), QStringLiteral("D Value not found."));
+    m_hand = decision.hand;
     m_table.view().ComputerDecided(decision);
     if (!decision.plays)
         return true;
@@ -111,99 +107,6 @@ void OpponentMove::DecideStand() {
     }
     if (side().Stand)
         m_table.rules().SetCardsDimmed(FirstSlot, LastSlot, true);
-}
-
-int OpponentMove::Candidate() const {
-    const auto& hand = m_hand;
-    for (int position = 0; position < 4; ++position) {
-        if (hand[position].Kind != CardKind::Played &&
-            side().Count + hand[position].TempValue <= Twenty)
-            return position;
-    }
-    return -1;
-}
-
-bool OpponentMove::ShouldPlay(int position) const {
-    const int c = side().Count;
-    const int v = m_hand[position].TempValue;
-    const int n = c + v;
-    const int p = m_table.match().Player().Count;
-    const bool s = m_table.match().Player().Stand;
-    if (p > n || v == 0)
-        return false;
-    return c > Twenty || (n >= 19 && !(s && c > p)) || (s && c <= p && c > 10);
-}
-
-void OpponentMove::AI_TempHandValues() {
-    for (clsOpponent::HandCard& card : m_hand) {
-        card.TempValue = 0;
-        card.TempValue = TempValue(card.Kind);
-    }
-}
-
-std::int16_t OpponentMove::TempValue(int kind) const {
-    const int count = side().Count;
-    if (CardKind::isPlus(kind))
-        return static_cast<std::int16_t>(kind + 1);
-    if (CardKind::isMinus(kind))
-        return static_cast<std::int16_t>(-(kind - 5));
-    const int sign = count < Twenty ? 1 : -1;
-    if (CardKind::isFlip(kind))
-        return static_cast<std::int16_t>(sign * (kind - 11));
-    switch (kind) {
-    case CardKind::TieBreaker:
-        return static_cast<std::int16_t>(sign);
-    case CardKind::Double:
-        return static_cast<std::int16_t>(DoubleValue());
-    case CardKind::TwoAndFour:
-        return static_cast<std::int16_t>(RewriteGain(2, 4));
-    case CardKind::ThreeAndSix:
-        return static_cast<std::int16_t>(RewriteGain(3, 6));
-    case CardKind::ValueChange:
-        return static_cast<std::int16_t>(count <= 18 ? 2 : (count >= 22 ? -2 : Twenty - count));
-    default:
-        return 0;
-    }
-}
-
-int OpponentMove::DoubleValue() const {
-    const int last = m_table.model().LastSlot(1);
-    // Before its first card the computer has nothing to double: the card is worth nothing.
-    if (last < 0)
-        return 0;
-    const CardText& text = m_table.model().text(last);
-    if (text.isNumber())
-        return text.number();
-    if (text == CardText("+1T") || text == CardText("-1T"))
-        return text.value();
-    ReportError(12, QStringLiteral("AI_TempHandValues"), QStringLiteral("D Value not found."));
-    return 0;
-}
-
-int OpponentMove::RewriteGain(int small, int large) const {
-    const CardText smallUp = CardText::fromNumber(small, false);
-    const CardText smallDown = CardText::fromNumber(-small, false);
-    const CardText largeUp = CardText::fromNumber(large, false);
-    const CardText largeDown = CardText::fromNumber(-large, false);
-    int gain = 0;
-    const TableModel& model = m_table.model();
-    for (int slot = FirstSlot; slot <= LastSlot && !model.text(slot).empty(); ++slot) {
-        const CardText& text = model.text(slot);
-        // Side cards shown with an explicit "+" are not counted.
-        if (text == smallUp || text == smallDown || text == largeUp || text == largeDown)
-            gain -= 2 * text.number();
-    }
-    return gain;
-}
-
-void OpponentMove::AI_SortCards() {
-    auto& hand = m_hand;
-    for (int pass = 0; pass < 3; ++pass) {
-        for (int i = 0; i < 3; ++i) {
-            if (hand[i].TempValue < hand[i + 1].TempValue)
-                std::swap(hand[i], hand[i + 1]);
-        }
-    }
 }
 
 bool OpponentMove::AI_PlayHandCard(int position) {

@@ -7,11 +7,10 @@
 #include <cstdint>
 
 class GameTable;
-struct ComputerDecision;
 
-// One move of the computer: deal its card, consider its highest-valued unplayed hand card
-// that keeps it at 20 or below, stand or not, then evaluate the set and hand the turn on.
-// It sees only its own table and hand and the player's count and stand.
+// One move of the computer: deal its card, lay a hand card if ComputerDecision chose one from
+// what the table shows, stand or not, then evaluate the set and hand the turn on. It sees only
+// its own table and hand and the player's count and stand.
 class OpponentMove {
 public:
     using Hand = std::array<clsOpponent::HandCard, 4>;
@@ -19,14 +18,6 @@ public:
     OpponentMove(Hand& hand, GameTable& table) : m_hand(hand), m_table(table) {}
 
     void Play();
-    // What each hand card would add to the computer's count if laid now.
-    void AI_TempHandValues();
-    // Three passes of neighbour swaps, highest value first; equal values keep their order.
-    void AI_SortCards();
-    // The first unplayed position that keeps the count at 20 or below; -1 if none.
-    int Candidate() const;
-    // Whether the computer lays that candidate.
-    bool ShouldPlay(int position) const;
     // Lays the hand card on side 1's table; false when the set ended during the pause.
     bool AI_PlayHandCard(int position);
 
@@ -35,9 +26,6 @@ private:
     bool Move();
     bool ConsiderHandCard();
     void DecideStand();
-    int DoubleValue() const;
-    int RewriteGain(int small, int large) const;
-    std::int16_t TempValue(int kind) const;
     bool StillCurrent() const;
     // Side 1 of the table's match: the computer's count and stand.
     MatchState::Side& side() const;

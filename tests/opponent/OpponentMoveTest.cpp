@@ -1,5 +1,5 @@
-#include "opponent/OpponentMove.h"
 #include "TableFixture.h"
+#include "opponent/ComputerDecision.h"
 #include "opponent/clsOpponent.h"
 #include "profile/clsPlayer.h"
 #include "rules/CardFace.h"
@@ -32,18 +32,16 @@ TEST_P(ComputerDecisionTest, ConsidersOnlyTheFirstFittingCard) {
     Lay(1, c.computer);
     Lay(0, c.player);
     player().Stand = c.playerStands;
+    ComputerDecision::Hand hand{};
     for (int i = 0; i < 4; ++i)
-        table.computer().HandCards()[i].Kind = static_cast<std::int16_t>(c.kinds[i]);
-    OpponentMove move(table.computer().HandCards(), table);
-    move.AI_TempHandValues();
-    move.AI_SortCards();
+        hand[i].Kind = static_cast<std::int16_t>(c.kinds[i]);
+    const ComputerDecision d = ComputerDecision::Decide(table.model(), table.match(), hand);
     Hand sorted{};
     for (int i = 0; i < 4; ++i)
-        sorted[i] = table.computer().HandCards()[i].Kind;
+        sorted[i] = d.hand[i].Kind;
     EXPECT_EQ(sorted, c.sortedKinds);
-    const int candidate = move.Candidate();
-    EXPECT_EQ(candidate, c.candidate);
-    EXPECT_EQ(candidate >= 0 && move.ShouldPlay(candidate), c.plays);
+    EXPECT_EQ(d.candidate, c.candidate);
+    EXPECT_EQ(d.plays, c.plays);
 }
 
 INSTANTIATE_TEST_SUITE_P(
