@@ -105,6 +105,12 @@ void EffectBank::play(int effect) {
     }
 }
 
+void EffectBank::streaming(bool playing) {
+    if (context_ != nullptr) {
+        idle_.streaming(playing);
+    }
+}
+
 void EffectBank::release() {
     if (device_ == nullptr) {
         return;
