@@ -3,6 +3,8 @@
 #include "EffectResources.h"
 #include "RiffWave.h"
 
+#include <AL/efx.h>
+
 namespace {
 
 ALenum alFormat(const RiffWave& wave) {
@@ -31,7 +33,10 @@ bool EffectBank::open() {
     if (device_ == nullptr) {
         return false;
     }
-    context_ = alcCreateContext(device_, nullptr);
+    // No effect sends: nothing here uses reverb or the like, and each send costs every voice
+    // of the mixer memory of its own.
+    const ALCint attributes[] = {ALC_MAX_AUXILIARY_SENDS, 0, 0};
+    context_ = alcCreateContext(device_, attributes);
     if (context_ == nullptr || alcMakeContextCurrent(context_) == ALC_FALSE) {
         release();
         return false;
@@ -102,6 +107,12 @@ void EffectBank::play(int effect) {
             alSourcePlay(slots[i]);
             return;
         }
+    }
+}
+
+void EffectBank::streaming(bool playing) {
+    if (context_ != nullptr) {
+        idle_.streaming(playing);
     }
 }
 

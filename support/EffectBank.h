@@ -10,7 +10,8 @@
 // The game's fourteen sound effects, preloaded into the mixer of the default sound output.
 // Each effect has one sample buffer shared by five sources, so the same effect can sound up to
 // five times at once; a sixth start restarts the fifth. Starting an effect costs only a state
-// query and a restart. While no effect sounds, the mixer is paused.
+// query and a restart. While no effect sounds, the mixer is paused. The bank's context stays
+// current, so the game's music can play in the same output beside the effects.
 class EffectBank {
 public:
     static constexpr int EffectCount = 14;
@@ -25,6 +26,9 @@ public:
     // An effect that cannot be loaded stays silent without failing the others.
     bool open();
     void play(int effect);
+    // The caller starts (true) or has ended (false) a stream of its own in the bank's context:
+    // the mixer stays awake while it plays.
+    void streaming(bool playing);
     // Frees every source and buffer and closes the output; playing does nothing afterwards.
     void release();
 

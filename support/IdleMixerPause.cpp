@@ -16,8 +16,8 @@ void IdleMixerPause::start(ALCdevice* device) {
     stop();
     const std::lock_guard lock(mutex_);
     device_ = device;
-    alcDevicePauseSOFT(device_);
-    paused_ = true;
+    sleepDevice();
+    streaming_ = false;
     stopping_ = false;
     thread_ = std::thread(&IdleMixerPause::watch, this);
 }
@@ -27,15 +27,27 @@ void IdleMixerPause::sounding(std::chrono::duration<double> length) {
     if (device_ == nullptr) {
         return;
     }
-    if (paused_) {
-        alcDeviceResumeSOFT(device_);
-        paused_ = false;
-    }
+    wakeDevice();
     const auto end =
         Clock::now() + std::chrono::duration_cast<Clock::duration>(length) + OutputLatency;
     if (!quietAt_ || end > *quietAt_) {
         quietAt_ = end;
         wake_.notify_one();
+    }
+}
+
+// A stream only says it has ended once its last sample was heard, so there is nothing left to
+// wait for unless an effect still sounds.
+void IdleMixerPause::streaming(bool playing) {
+    const std::lock_guard lock(mutex_);
+    if (device_ == nullptr) {
+        return;
+    }
+    streaming_ = playing;
+    if (playing) {
+        wakeDevice();
+    } else if (!quietAt_) {
+        sleepDevice();
     }
 }
 
@@ -52,6 +64,7 @@ void IdleMixerPause::stop() {
     device_ = nullptr;
     quietAt_.reset();
     paused_ = false;
+    streaming_ = false;
 }
 
 void IdleMixerPause::watch() {
@@ -62,9 +75,24 @@ void IdleMixerPause::watch() {
         } else if (Clock::now() < *quietAt_) {
             wake_.wait_until(lock, *quietAt_);
         } else {
-            alcDevicePauseSOFT(device_);
-            paused_ = true;
+            if (!streaming_) {
+                sleepDevice();
+            }
             quietAt_.reset();
         }
+    }
+}
+
+void IdleMixerPause::wakeDevice() {
+    if (paused_) {
+        alcDeviceResumeSOFT(device_);
+        paused_ = false;
+    }
+}
+
+void IdleMixerPause::sleepDevice() {
+    if (!paused_) {
+        alcDevicePauseSOFT(device_);
+        paused_ = true;
     }
 }

@@ -1,7 +1,7 @@
 #ifndef QUELTABROVEL_SUPPORT_H
 #define QUELTABROVEL_SUPPORT_H
 
-/* The support library's five entry points: the sound effect bank and the User.dat file.
+/* The support library's entry points: the sound effect bank and the User.dat file.
    The game and the maintenance utility bind them by name at run time; nothing else is
    exported. Callable from C and C++. */
 
@@ -29,7 +29,14 @@ QB_SUPPORT_API int32_t DirectSoundInit(intptr_t windowHandle);
    restarts the fifth. Other numbers, and calls before init or after release, do nothing. */
 QB_SUPPORT_API void DirectSoundPlay(int32_t effect);
 
-/* Stops and frees every effect and closes the sound output. */
+/* Tells the bank that the caller plays a stream of its own (playing 1) in the sound output the
+   bank opened, which is current in the process, or that the stream has been heard to its end
+   (playing 0). While a stream plays, the output keeps mixing after the last effect has ended.
+   Before init and after release it does nothing. */
+QB_SUPPORT_API void DirectSoundStreaming(int32_t playing);
+
+/* Stops and frees every effect and closes the sound output. A stream the caller plays in it
+   must have been stopped and its sources freed before. */
 QB_SUPPORT_API void DirectSoundRelease(void);
 
 /* Reads the first 868 bytes of User.dat into buffer. 0 read, -1 no file (buffer untouched),

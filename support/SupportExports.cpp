@@ -1,4 +1,4 @@
-// The five C entry points, forwarding to the sound bank and the user data file.
+// The C entry points, forwarding to the sound bank and the user data file.
 #include "QueltaBrovelSupport.h"
 
 #include "EffectBank.h"
@@ -20,6 +20,10 @@ int32_t DirectSoundInit(intptr_t /*windowHandle*/) {
 
 void DirectSoundPlay(int32_t effect) {
     bank().play(effect);
+}
+
+void DirectSoundStreaming(int32_t playing) {
+    bank().streaming(playing != 0);
 }
 
 void DirectSoundRelease(void) {

@@ -22,6 +22,7 @@ bool SupportLibrary::load() {
         m_init = resolve<InitFunction>("DirectSoundInit");
         m_play = resolve<PlayFunction>("DirectSoundPlay");
         m_release = resolve<ReleaseFunction>("DirectSoundRelease");
+        m_streaming = resolve<StreamingFunction>("DirectSoundStreaming");
     }
     return m_get && m_set;
 }
@@ -55,4 +56,10 @@ void SupportLibrary::DirectSoundRelease() {
     load();
     if (m_release)
         m_release();
+}
+
+void SupportLibrary::DirectSoundStreaming(bool playing) {
+    load();
+    if (m_streaming)
+        m_streaming(playing ? 1 : 0);
 }

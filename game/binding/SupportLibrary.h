@@ -15,7 +15,7 @@ public:
     // folder: where the library lives; empty means the program's folder.
     explicit SupportLibrary(QString folder = {});
 
-    // Binds the five functions; only the first call tries. False when the record functions are
+    // Binds the functions; only the first call tries. False when the record functions are
     // missing (the sound functions may be missing on their own: the game then plays nothing).
     bool load();
     QString errorString() const;
@@ -25,6 +25,8 @@ public:
     std::int32_t DirectSoundInit(std::intptr_t window);            // 0 when not bound
     void DirectSoundPlay(std::int32_t effect);
     void DirectSoundRelease();
+    // Nothing happens when a library without it is bound: the music then pauses with the effects.
+    void DirectSoundStreaming(bool playing);
 
 private:
     using GetFunction = std::int32_t (*)(std::uint8_t*);
@@ -32,6 +34,7 @@ private:
     using InitFunction = std::int32_t (*)(std::intptr_t);
     using PlayFunction = void (*)(std::int32_t);
     using ReleaseFunction = void (*)();
+    using StreamingFunction = void (*)(std::int32_t);
 
     template <typename Function> Function resolve(const char* name);
 
@@ -43,4 +46,5 @@ private:
     InitFunction m_init = nullptr;
     PlayFunction m_play = nullptr;
     ReleaseFunction m_release = nullptr;
+    StreamingFunction m_streaming = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "shell/CardPainter.h"
 #include "shell/Look.h"
+#include "shell/OutlineGlow.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -77,11 +78,8 @@ void MenuBackdrop::paintLogo(QPainter& painter) {
     text.addText(0, 0, font, logo);
     const QRectF bounds = text.boundingRect();
     text.translate(LogoArea.center() - bounds.center());
-    for (int glow = 6; glow > 0; glow -= 2) {
-        painter.setPen(
-            QPen(QColor(0, 166, 247, 28), glow * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPath(text);
-    }
+    const QImage glow = OutlineGlow::Paint(text, QColor(0, 166, 247, 28), {6, 4, 2});
+    painter.drawImage(glow.offset(), glow);
     QLinearGradient gold(0, bounds.top(), 0, bounds.bottom());
     gold.setStart(0, LogoArea.top() + 12);
     gold.setFinalStop(0, LogoArea.bottom() - 12);

@@ -21,13 +21,21 @@ public:
 
     // Who hears that the track finished successfully (the music loop).
     void setFinishedHandler(std::function<void()> handler) { finished_ = std::move(handler); }
+    // Who hears that the player starts feeding the sound output (true) and that what it fed has
+    // been heard to its end (false): the sound effects' mixer, which the music shares.
+    void setStreamingHandler(std::function<void(bool)> handler) { streaming_ = std::move(handler); }
 
 protected:
     void notifyFinished() {
         if (finished_)
             finished_();
     }
+    void notifyStreaming(bool playing) {
+        if (streaming_)
+            streaming_(playing);
+    }
 
 private:
     std::function<void()> finished_;
+    std::function<void(bool)> streaming_;
 };

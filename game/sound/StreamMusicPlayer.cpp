@@ -38,7 +38,7 @@ QString StreamMusicPlayer::locate(const QString& fileName) {
 
 void StreamMusicPlayer::Close() {
     playing_ = false;
-    output_.flush();
+    output_.close();
     goQuiet();
     decoder_.close();
 }
@@ -56,9 +56,10 @@ void StreamMusicPlayer::Rewind() {
 }
 
 void StreamMusicPlayer::Play() {
-    if (!isOpen() || playing_ || decoder_.atEnd() || !output_.start(decoder_.sampleRate()))
+    if (!isOpen() || playing_ || decoder_.atEnd() || !output_.start())
         return;
     playing_ = true;
+    notifyStreaming(true);
     decodeIntoFreeBuffers();
     if (refillTimer_)
         refillTimer_->start();
@@ -128,7 +129,7 @@ void StreamMusicPlayer::reachEnd() {
 void StreamMusicPlayer::goQuiet() {
     if (refillTimer_)
         refillTimer_->stop();
-    output_.pause();
+    notifyStreaming(false);
 }
 
 // Frames still queued may belong to the pass before a seam, which ended at the track's length.

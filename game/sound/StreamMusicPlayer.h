@@ -9,8 +9,8 @@
 
 class QTimer;
 
-// The background music: MP3 tracks decoded as they play and streamed to a sound output of their
-// own. Tracks are looked for in the working folder first and beside the program second, so the
+// The background music: MP3 tracks decoded as they play and streamed to the sound effects'
+// output. Tracks are looked for in the working folder first and beside the program second, so the
 // game finds its music wherever it is started from. A missing or unplayable track, or no sound
 // device, is silence without a message.
 //
@@ -19,7 +19,8 @@ class QTimer;
 // queues the track's start right behind its end, and the loop has no gap. Without a restart the
 // queued end plays out and the music stops there.
 //
-// Nothing runs while nothing plays: the refill timer stops and the output's mixer is paused.
+// Nothing runs while nothing plays: the refill timer stops and the streaming notice lets the
+// effects' mixer sleep.
 class StreamMusicPlayer : public MusicPlayer {
 public:
     StreamMusicPlayer();

@@ -30,6 +30,11 @@ void SupportSoundBank::Play(std::int32_t effect) {
     m_library->DirectSoundPlay(effect);
 }
 
+void SupportSoundBank::Streaming(bool playing) {
+    waitForPrepared();
+    m_library->DirectSoundStreaming(playing);
+}
+
 void SupportSoundBank::Release() {
     waitForPrepared();
     m_library->DirectSoundRelease();

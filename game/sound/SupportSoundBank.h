@@ -17,6 +17,7 @@ public:
     void Prepare() override;
     std::int32_t Init(std::intptr_t windowHandle) override;
     void Play(std::int32_t effect) override;
+    void Streaming(bool playing) override;
     void Release() override;
 
 private:

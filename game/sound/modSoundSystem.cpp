@@ -35,6 +35,7 @@ SoundBank& bank() {
 
 void adoptPlayer(std::unique_ptr<MusicPlayer> player) {
     player->setFinishedHandler([] { modSoundSystem::LoopMusic(); });
+    player->setStreamingHandler([](bool playing) { bank().Streaming(playing); });
     state().player = std::move(player);
     state().musicPlaying = false;
 }
@@ -89,9 +90,13 @@ void PlaySound(int n) {
     }
 }
 
+// The music's sources live in the bank's output, so they go first.
 void ReleaseSound() {
     if (state().tmrComputerCard)
         state().tmrComputerCard->stop();
+    state().musicPlaying = false;
+    if (state().player)
+        state().player->Close();
     bank().Release();
 }
 

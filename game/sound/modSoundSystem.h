@@ -16,6 +16,8 @@ public:
     virtual void Prepare() {}
     virtual std::int32_t Init(std::intptr_t windowHandle) = 0; // 1 when sound is available
     virtual void Play(std::int32_t effect) = 0;
+    // The music starts (true) or has been heard to its end (false) in the bank's output.
+    virtual void Streaming(bool /*playing*/) {}
     virtual void Release() = 0;
 };
 
@@ -42,6 +44,7 @@ void InitSound(std::intptr_t windowHandle);
 // Any other number plays nothing. A second deal sound before the first one's second half
 // starts the wait again, so the pair ends with one effect 1.
 void PlaySound(int n);
+// Ends the music and then releases the sound bank, whose output the music plays in.
 void ReleaseSound();
 
 // "brov" + track + ".mp3": the track's file, found beside the program.

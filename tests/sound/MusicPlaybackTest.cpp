@@ -5,13 +5,15 @@
 #include <QDeadlineTimer>
 #include <QDir>
 
-// The real thing: a generated track decoded and played into the computer's sound output (the
-// tests' silent OpenAL driver, or a sound server with a null sink), run to its end and looped.
+// The real thing: a generated track decoded and played into the support library's sound output
+// (the tests' silent OpenAL driver, or a sound server with a null sink), run to its end and
+// looped.
 // Without any sound output the test says so and is skipped.
 class MusicPlayback : public SoundFixture {
 protected:
     void SetUp() override {
         SoundFixture::SetUp();
+        openSupportBank(QStringLiteral(QB_BIN_DIR));
         previous_ = QDir::currentPath();
         QDir::setCurrent(QStringLiteral(QB_BIN_DIR));
     }

@@ -5,6 +5,7 @@
 #include "sound/Mp3Decoder.h"
 #include "sound/StreamMusicPlayer.h"
 
+#include <AL/alc.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -90,6 +91,7 @@ protected:
         qputenv("ALSOFT_DRIVERS", "wave");
         qputenv("ALSOFT_CONF", QFile::encodeName(config.fileName()));
         SoundFixture::SetUp();
+        openSupportBank(QStringLiteral(QB_BIN_DIR));
         previous_ = QDir::currentPath();
         QDir::setCurrent(folder.path());
         auto real = std::make_unique<StreamMusicPlayer>();
@@ -102,9 +104,20 @@ protected:
     }
 
     QString capturePath() const { return folder.filePath(QStringLiteral("capture.wav")); }
+    qint64 captured() const { return QFileInfo(capturePath()).size(); }
+    // Starts one of the game's tracks from a copy in the working folder.
+    void startGameTrack(int track) {
+        const QString file = modSoundSystem::MusicFileName(track);
+        ASSERT_TRUE(QFile::copy(QStringLiteral(QB_BIN_DIR "/") + file, folder.filePath(file)));
+        chooseTrack(track);
+        modSoundSystem::StartMusic();
+        ASSERT_TRUE(stream->isPlaying());
+    }
 
     // Stops the music and closes its output (a recorder takes the player's place), then reads
-    // what was mixed: the samples after the data chunk's header, to the end of the file.
+    // what was mixed: the samples after the data chunk's header, to the end of the file. The
+    // effects' mixer sleeps until the music starts, and a wave output that was paused and woken
+    // again writes on right behind the file's first eight bytes, over the rest of the header.
     std::vector<std::int16_t> stopAndCapture() {
         modSoundSystem::StopMusic();
         modSoundSystem::setMusicPlayer(std::make_unique<RecordingMusicPlayer>(music));
@@ -114,9 +127,7 @@ protected:
             return {};
         const QByteArray bytes = file.readAll();
         const qsizetype data = bytes.indexOf("data");
-        if (data < 0)
-            return {};
-        const QByteArray body = bytes.mid(data + 8);
+        const QByteArray body = bytes.mid(data < 0 ? 8 : data + 8);
         std::vector<std::int16_t> samples(static_cast<std::size_t>(body.size()) / 2);
         std::memcpy(samples.data(), body.constData(), samples.size() * 2);
         return samples;
@@ -179,15 +190,39 @@ TEST_F(MusicSeam, TheGameTracksSeamIsNoQuieterThanTheTrack) {
 
 // Stopped music leaves nothing running: the output stops rendering, so its file stops growing.
 TEST_F(MusicSeam, StoppedMusicLetsTheOutputSleep) {
-    ASSERT_TRUE(QFile::copy(QStringLiteral(QB_BIN_DIR "/brov1.mp3"),
-                            folder.filePath(QStringLiteral("brov1.mp3"))));
-    chooseTrack(1);
-    modSoundSystem::StartMusic();
+    startGameTrack(1);
     runEvents(500);
     modSoundSystem::StopMusic();
-    const qint64 stopped = QFileInfo(capturePath()).size();
+    const qint64 stopped = captured();
     EXPECT_GT(stopped, 44100);
     runEvents(500);
-    EXPECT_EQ(QFileInfo(capturePath()).size(), stopped);
+    EXPECT_EQ(captured(), stopped);
     EXPECT_FALSE(stream->isPlaying());
+}
+
+// The music shares the effects' output, whose mixer sleeps once the last effect has played out:
+// not while the music plays.
+TEST_F(MusicSeam, TheMusicPlaysOnAfterAnEffectHasEnded) {
+    startGameTrack(1);
+    modSoundSystem::PlaySound(SoundEffect::Hover); // 30 ms
+    runEvents(800);
+    const qint64 before = captured();
+    const qint64 position = stream->positionMs();
+    runEvents(500);
+    EXPECT_GT(captured(), before + 44100) << "the output stopped rendering";
+    EXPECT_GT(stream->positionMs(), position + 300);
+}
+
+// The music's source lives in the effects' output, so releasing the sound at the program's end
+// ends the music first; afterwards there is no output and the music stays silent.
+TEST_F(MusicSeam, ReleasingTheSoundEndsTheMusicFirst) {
+    startGameTrack(1);
+    runEvents(300);
+    modSoundSystem::ReleaseSound();
+    EXPECT_FALSE(stream->isPlaying());
+    EXPECT_EQ(alcGetCurrentContext(), nullptr);
+    runEvents(300);
+    modSoundSystem::StartMusic();
+    EXPECT_FALSE(stream->isPlaying());
+    EXPECT_THAT(messages, IsEmpty());
 }

@@ -3,6 +3,7 @@
 #include "binding/MemoryRecordFile.h"
 #include "profile/clsStore.h"
 #include "shell/Ports.h"
+#include "sound/SupportSoundBank.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -43,6 +44,12 @@ void SoundFixture::TearDown() {
 
 void SoundFixture::chooseTrack(int track) {
     clsStore::instance().setMusicFile(static_cast<std::int16_t>(track));
+}
+
+void SoundFixture::openSupportBank(const QString& folder) {
+    modSoundSystem::setSoundBank(
+        std::make_unique<SupportSoundBank>(std::make_shared<SupportLibrary>(folder)));
+    modSoundSystem::InitSound(0);
 }
 
 void SoundFixture::waitForEffects(std::size_t count, int limitMs) {

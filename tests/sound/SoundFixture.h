@@ -54,6 +54,9 @@ protected:
     void TearDown() override;
 
     void chooseTrack(int track);
+    // The support library's own bank from this folder, opened as the main window opens it, so
+    // that the music has the effects' output to play in.
+    static void openSupportBank(const QString& folder);
     // Runs the event loop until the bank has played `count` effects or `limitMs` have passed.
     void waitForEffects(std::size_t count, int limitMs);
     // Runs the event loop for this long.

@@ -158,23 +158,58 @@ TEST(SoundLifecycle, WithoutASoundDeviceInitReportsZeroAndStaysSilent) {
 
 // The wave driver writes everything the mixer renders to a file, so a mixer that keeps running
 // in silence shows as a file that keeps growing.
-TEST(SoundLifecycle, TheMixerSleepsWhileNoEffectSounds) {
-    char folder[] = "/tmp/qb-mixer-XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    const std::string capture = std::string(folder) + "/mixed.wav";
-    const std::string config = std::string(folder) + "/alsoft.conf";
-    std::ofstream(config) << "[wave]\nfile = " << capture << "\n";
-    setenv("ALSOFT_DRIVERS", "wave", 1); // before the mixer is first touched
-    setenv("ALSOFT_CONF", config.c_str(), 1);
+class MixerCapture : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NE(mkdtemp(folder), nullptr);
+        capture = std::string(folder) + "/mixed.wav";
+        const std::string config = std::string(folder) + "/alsoft.conf";
+        std::ofstream(config) << "[wave]\nfile = " << capture << "\n";
+        setenv("ALSOFT_DRIVERS", "wave", 1); // before the mixer is first touched
+        setenv("ALSOFT_CONF", config.c_str(), 1);
+        ASSERT_EQ(lib.DirectSoundInit(0), 1);
+    }
+    void TearDown() override {
+        lib.DirectSoundRelease();
+        std::filesystem::remove_all(folder);
+    }
+    // Whether the mixer rendered anything over the next moment.
+    bool mixing() const {
+        const auto before = std::filesystem::file_size(capture);
+        std::this_thread::sleep_for(400ms);
+        return std::filesystem::file_size(capture) > before;
+    }
+
     const SupportLibrary& lib = SupportLibrary::get();
-    ASSERT_EQ(lib.DirectSoundInit(0), 1);
+    char folder[32] = "/tmp/qb-mixer-XXXXXX";
+    std::string capture;
+};
+
+TEST_F(MixerCapture, TheMixerSleepsWhileNoEffectSounds) {
     lib.DirectSoundPlay(3); // 30 ms
     std::this_thread::sleep_for(700ms);
-    const auto quiet = std::filesystem::file_size(capture);
-    std::this_thread::sleep_for(400ms);
-    EXPECT_EQ(std::filesystem::file_size(capture), quiet);
-    lib.DirectSoundRelease();
-    std::filesystem::remove_all(folder);
+    EXPECT_FALSE(mixing());
+}
+
+// The music plays in the bank's output: the end of the last effect must not silence it, and
+// once it has ended the mixer sleeps again.
+TEST_F(MixerCapture, AStreamKeepsTheMixerAwakeUntilItEnds) {
+    lib.DirectSoundStreaming(1);
+    EXPECT_TRUE(mixing()) << "a stream wakes the mixer";
+    lib.DirectSoundPlay(3); // 30 ms
+    std::this_thread::sleep_for(700ms);
+    EXPECT_TRUE(mixing()) << "the effect's end paused the stream";
+    lib.DirectSoundStreaming(0);
+    std::this_thread::sleep_for(100ms);
+    EXPECT_FALSE(mixing()) << "the mixer runs on after the stream ended";
+}
+
+TEST_F(MixerCapture, AnEffectStillSoundingOutlastsTheStream) {
+    lib.DirectSoundStreaming(1);
+    lib.DirectSoundPlay(4); // 2.15 s
+    std::this_thread::sleep_for(100ms);
+    lib.DirectSoundStreaming(0);
+    EXPECT_TRUE(mixing()) << "the stream's end cut the effect off";
 }
 
 } // namespace

@@ -6,15 +6,16 @@
 #include <gtest/gtest.h>
 
 // The support library bound the way the game binds it: the file from the program folder,
-// each of the five functions looked up by its name.
+// each function looked up by its name.
 struct SupportLibrary {
     decltype(&::DirectSoundInit) DirectSoundInit = nullptr;
     decltype(&::DirectSoundPlay) DirectSoundPlay = nullptr;
     decltype(&::DirectSoundRelease) DirectSoundRelease = nullptr;
+    decltype(&::DirectSoundStreaming) DirectSoundStreaming = nullptr;
     decltype(&::GetUserData) GetUserData = nullptr;
     decltype(&::SetUserData) SetUserData = nullptr;
 
-    // Loads the library once per process and resolves the five functions.
+    // Loads the library once per process and resolves its functions.
     static const SupportLibrary& get() {
         static const SupportLibrary library = load();
         return library;
@@ -34,6 +35,7 @@ private:
             bind(handle, s.DirectSoundInit, "DirectSoundInit");
             bind(handle, s.DirectSoundPlay, "DirectSoundPlay");
             bind(handle, s.DirectSoundRelease, "DirectSoundRelease");
+            bind(handle, s.DirectSoundStreaming, "DirectSoundStreaming");
             bind(handle, s.GetUserData, "GetUserData");
             bind(handle, s.SetUserData, "SetUserData");
         }
