@@ -12,7 +12,7 @@ struct MatchState;
 // and stand, its hand with each card's value now in sorted order, the one candidate position
 // (-1 for none) and whether it plays it. Reported before any card is laid.
 struct ComputerDecision {
-    using Hand = std::array<clsOpponent::HandCard, 4>;
+    using Hand = clsOpponent::Hand;
 
     std::int16_t count = 0;
     std::int16_t playerCount = 0;

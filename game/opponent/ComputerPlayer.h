@@ -9,7 +9,7 @@
 // match starts and makes its whole move when the turn comes to it.
 class ComputerPlayer : public OpponentPlayer {
 public:
-    using Hand = std::array<clsOpponent::HandCard, 4>;
+    using Hand = clsOpponent::Hand;
 
     bool RunsRules() const override { return true; }
     bool Remote() const override { return false; }

@@ -13,7 +13,7 @@ class GameTable;
 // its own table and hand and the player's count and stand.
 class OpponentMove {
 public:
-    using Hand = std::array<clsOpponent::HandCard, 4>;
+    using Hand = clsOpponent::Hand;
 
     OpponentMove(Hand& hand, GameTable& table) : m_hand(hand), m_table(table) {}
 

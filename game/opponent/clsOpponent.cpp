@@ -85,7 +85,7 @@ void clsOpponent::ChooseSingleGameTier() {
     }
 }
 
-void clsOpponent::AI_CreateHandCards(std::array<HandCard, 4>& hand, RandomSource& random) {
+void clsOpponent::AI_CreateHandCards(Hand& hand, RandomSource& random) {
     const QString source = QStringLiteral("AI_CreateHandCards");
     try {
         const GameState& state = GameState::instance();

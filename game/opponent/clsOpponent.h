@@ -17,6 +17,8 @@ public:
         std::int16_t Kind = 0; // CardKind, or CardKind::Played once laid
         std::int16_t TempValue = 0;
     };
+    // The computer's four hand cards in a match.
+    using Hand = std::array<HandCard, 4>;
 
     static clsOpponent& instance();
 
@@ -41,7 +43,7 @@ public:
     void setSideDeck(int kind, bool allowed) { m_sideDeck[kind] = allowed; }
     // Deals the computer's four hand cards for a new match (single game and campaign) from its
     // side deck; on an error the hand stays as it was.
-    void AI_CreateHandCards(std::array<HandCard, 4>& hand, RandomSource& random);
+    void AI_CreateHandCards(Hand& hand, RandomSource& random);
     // Sets up the campaign opponent of the player's level: name, planet, starting credits,
     // wager limit and side deck. The credits already won from it stay in TempCredits.
     void CreateNPC();
